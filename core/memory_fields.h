@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// ConverterFields held in memory, with the same change rule as the window's
+// text fields: a write that changes a text runs that field's reaction inside
+// the write, a write of the same text runs nothing. Tests, benchmarks and the
+// batch converter use it; AttachFieldReactions wires up the same reactions
+// the main window runs, so whole keystroke chains run without a window.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "core/converter_fields.h"
+
+namespace zembra {
+
+class MemoryFields final : public ConverterFields {
+public:
+    // The window's start-up state in "Decimal to AFS" mode.
+    Text decimalText = u"0";
+    Text afsText = u"00-000";
+    Text hexText = u"0";
+    BackColor decimalBackColor = kValidColor;
+    BackColor afsBackColor = kValidColor;
+    bool decimalToAfsChecked = true;
+    bool afsToDecimalChecked = false;
+
+    std::function<void()> onDecimalChange;
+    std::function<void()> onAfsChange;
+
+    // When set, every field operation is appended to this log.
+    enum class Op {
+        GetDecimalText,
+        SetDecimalText,
+        GetAfsText,
+        SetAfsText,
+        SetAfsBackColor,
+        SetHexText,
+        IsActionItemChecked,
+    };
+    std::vector<Op>* log = nullptr;
+
+    // The main window's reactions: the decimal field's change runs
+    // ReactToDecimalChange, the AFS field's change ReactToAfsChange, whose
+    // colour is then stored in decimalBackColor.
+    void AttachFieldReactions();
+
+    // Selects a mode by its check marks (no layout here, nothing else moves).
+    void SetDecimalToAfs(bool on);
+
+    Text GetDecimalText() const override;
+    void SetDecimalText(TextView text) override;
+    Text GetAfsText() const override;
+    void SetAfsText(TextView text) override;
+    void SetAfsBackColor(BackColor color) override;
+    void SetHexText(TextView text) override;
+    bool IsActionItemChecked(int index) const override;
+
+private:
+    void Record(Op op) const;
+};
+
+}  // namespace zembra

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// Text and number rules of the conversion core: locale-free parsing and
+// formatting on 16-bit texts, positions counted from 1. The encoder, the
+// decoder and the window's field checks all read and write through these.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zembra {
+
+using Text = std::u16string;
+using TextView = std::u16string_view;
+
+// The number at the start of a text; 0 when it holds none. Blanks, tabs and
+// line feeds are ignored anywhere; "&H"/"&O" prefixes read hexadecimal/octal.
+double ParseNumber(TextView text);
+
+// Without leading and trailing U+0020 (tabs stay).
+Text TrimSpaces(TextView text);
+
+Text LeftChars(TextView text, std::size_t count);
+Text MidChars(TextView text, std::size_t start, std::size_t count);
+Text RightChars(TextView text, std::size_t count);
+
+// Upper-case hexadecimal of the nearest whole number (ties to even), negative
+// numbers as eight-digit 32-bit two's complement. No result outside the
+// signed 32-bit range (or for NaN).
+std::optional<Text> FormatHex(double value);
+
+// Decimal digits of a total of 0 to 2047; the empty text for no value.
+Text FormatDecimal(std::optional<int> total);
+
+// Exact comparison: same length, same code units.
+bool TextEquals(TextView a, TextView b);
+
+}  // namespace zembra

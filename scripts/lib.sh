@@ -1,0 +1,41 @@
+# SPDX-License-Identifier: MIT
+# Shared by the scripts: the Debian packages each job needs, one list each,
+# and the helper that installs the missing ones.
+
+ZEMBRA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export ZEMBRA_ROOT
+
+# Building the program and the batch converter.
+BUILD_PACKAGES=(
+    cmake make g++ pkg-config
+    qt6-base-dev libgl-dev
+    libcli11-dev libcsv-dev
+    fonts-dejavu-core
+)
+
+# Running every test, the benchmarks' smoke runs, the fuzzer and the checks.
+TEST_PACKAGES=(
+    "${BUILD_PACKAGES[@]}"
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth openbox xdotool x11-apps imagemagick
+)
+
+# Installs the named packages that are not installed yet.
+install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+jobs_count() { nproc 2>/dev/null || echo 2; }
