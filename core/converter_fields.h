@@ -17,7 +17,7 @@ namespace zembra {
 
 // Background colours as 0x00BBGGRR values.
 using BackColor = std::uint32_t;
-inline constexpr BackColor kValidColor = 0xFFFFFF;  // white
+inline constexpr BackColor kValidColor = 0xFFFFFF;    // white
 inline constexpr BackColor kInvalidColor = 0x0000FF;  // red
 
 // Indexes of the two Action menu items.

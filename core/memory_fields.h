@@ -15,6 +15,11 @@ namespace zembra {
 
 class MemoryFields final : public ConverterFields {
 public:
+    MemoryFields() = default;
+    // The reactions capture this object, so it must not be copied.
+    MemoryFields(const MemoryFields&) = delete;
+    MemoryFields& operator=(const MemoryFields&) = delete;
+
     // The window's start-up state in "Decimal to AFS" mode.
     Text decimalText = u"0";
     Text afsText = u"00-000";

@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: MIT
+// The encoder, the decoder and the field reactions, through in-memory fields
+// that follow the window's change rule.
+#include "core/afs_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/memory_fields.h"
+
+namespace zembra {
+namespace {
+
+using Op = MemoryFields::Op;
+
+std::string Narrow(TextView text) { return std::string(text.begin(), text.end()); }
+
+Text AfsOf(int id) {
+    const auto two = [](int v) {
+        return Text{static_cast<char16_t>(u'0' + v / 10), static_cast<char16_t>(u'0' + v % 10)};
+    };
+    return two(id / 128) + u"-" + two(id / 8 % 16) + static_cast<char16_t>(u'0' + id % 8);
+}
+
+struct EncodeCase {
+    const char16_t* decimal;
+    const char16_t* afs;  // nullptr: the AFS text stays as it was
+    BackColor color;
+    const char16_t* hex;
+};
+
+TEST(EncodeAfs, ConvertsDecimalTexts) {
+    const EncodeCase cases[] = {
+        {u"1234", u"09-102", kValidColor, u"4D2"},
+        {u"0", u"00-000", kValidColor, u"0"},
+        {u"", u"00-000", kValidColor, u"0"},
+        {u"7", u"00-007", kValidColor, u"7"},
+        {u"8", u"00-010", kValidColor, u"8"},
+        {u"127", u"00-157", kValidColor, u"7F"},
+        {u"128", u"01-000", kValidColor, u"80"},
+        {u"1024", u"08-000", kValidColor, u"400"},
+        {u"2047", u"15-157", kValidColor, u"7FF"},
+        {u"2048", nullptr, kInvalidColor, u"800"},
+        {u"-1", nullptr, kInvalidColor, u"FFFFFFFF"},
+        {u"-0", u"00-000", kValidColor, u"0"},
+        {u"12abc", u"00-014", kValidColor, u"C"},
+        {u" 5", u"00-005", kValidColor, u"5"},
+        {u"1 2 3 4", u"09-102", kValidColor, u"4D2"},
+        {u"1.5", u"00-001", kValidColor, u"2"},
+        {u"0.5", u"00-000", kValidColor, u"0"},
+        {u"2046.9", u"15-156", kValidColor, u"7FF"},
+        {u"2047.5", nullptr, kInvalidColor, u"800"},
+        {u"1e3", u"07-130", kValidColor, u"3E8"},
+        {u"&H7FF", u"15-157", kValidColor, u"7FF"},
+        {u"&HFFFF", nullptr, kInvalidColor, u"FFFFFFFF"},
+        // The echo cannot show these: it is emptied, never left stale.
+        {u"1e999", nullptr, kInvalidColor, u""},
+        {u"-3000000000", nullptr, kInvalidColor, u""},
+        {u"&H100000000", nullptr, kInvalidColor, u""},
+    };
+    for (const EncodeCase& c : cases) {
+        SCOPED_TRACE(Narrow(c.decimal));
+        MemoryFields fields;
+        fields.afsText = u"11-111";
+        fields.afsBackColor = 0x123456;
+        fields.hexText = u"stale";
+        fields.decimalText = c.decimal;
+        EncodeAfs(fields);
+        EXPECT_EQ(fields.afsText, c.afs ? Text(c.afs) : Text(u"11-111"));
+        EXPECT_EQ(fields.afsBackColor, c.color);
+        EXPECT_EQ(fields.hexText, c.hex);
+        EXPECT_EQ(fields.decimalText, c.decimal);
+    }
+}
+
+TEST(EncodeAfs, OnlyEchoesWhenDecimalToAfsIsNotChecked) {
+    MemoryFields fields;
+    fields.SetDecimalToAfs(false);
+    fields.afsBackColor = kInvalidColor;
+    fields.decimalText = u"1234";
+    EncodeAfs(fields);
+    EXPECT_EQ(fields.afsText, u"00-000");
+    EXPECT_EQ(fields.afsBackColor, kInvalidColor);
+    EXPECT_EQ(fields.hexText, u"4D2");
+}
+
+struct DecodeCase {
+    const char16_t* afs;
+    const char16_t* decimal;
+    const char16_t* hex;
+};
+
+TEST(DecodeAfs, DecodesCanonicalAndOddTexts) {
+    const DecodeCase cases[] = {
+        {u"09-102", u"1234", u"4D2"},
+        {u"00-000", u"0", u"0"},
+        {u"15-157", u"2047", u"7FF"},
+        {u"01-001", u"129", u"81"},
+        {u" 1-001", u"129", u"81"},
+        {u"01- 01", u"17", u"11"},
+        {u" 5-000", u"0", u"0"},
+        {u"1a-000", u"384", u"180"},
+        {u"ab-cde", u"0", u"0"},
+        {u"  -   ", u"", u"0"},
+        {u"", u"", u"0"},
+        {u"15-1577", u"2047", u"7FF"},
+        {u"09", u"19", u"13"},
+    };
+    for (const DecodeCase& c : cases) {
+        SCOPED_TRACE(Narrow(c.afs));
+        MemoryFields fields;
+        fields.SetDecimalToAfs(false);
+        fields.decimalText = u"42";
+        fields.afsText = c.afs;
+        DecodeAfs(fields);
+        EXPECT_EQ(fields.decimalText, c.decimal);
+        EXPECT_EQ(fields.hexText, c.hex);
+    }
+}
+
+TEST(DecodeAfs, ChangesNothingOnGuardTextOrWrongMode) {
+    for (bool afsToDecimal : {true, false}) {
+        MemoryFields fields;
+        fields.SetDecimalToAfs(!afsToDecimal);
+        fields.decimalText = afsToDecimal ? u"Out of Range" : u"5";
+        fields.afsText = u"09-102";
+        fields.hexText = u"X";
+        DecodeAfs(fields);
+        EXPECT_EQ(fields.decimalText, afsToDecimal ? u"Out of Range" : u"5");
+        EXPECT_EQ(fields.hexText, u"X");
+    }
+}
+
+// The operation order is the interface: a window serving the fields sees it.
+TEST(FieldOperations, RunInTheDocumentedOrder) {
+    const struct {
+        const char* name;
+        bool decimalToAfs;
+        const char16_t* decimal;
+        std::vector<Op> expected;
+    } cases[] = {
+        {"encode in range",
+         true,
+         u"5",
+         {Op::IsActionItemChecked, Op::GetDecimalText, Op::GetDecimalText, Op::SetAfsBackColor,
+          Op::GetDecimalText, Op::SetAfsText, Op::GetDecimalText, Op::SetHexText}},
+        {"encode out of range",
+         true,
+         u"5000",
+         {Op::IsActionItemChecked, Op::GetDecimalText, Op::SetAfsBackColor, Op::GetDecimalText,
+          Op::SetHexText}},
+        {"encode in wrong mode",
+         false,
+         u"5",
+         {Op::IsActionItemChecked, Op::GetDecimalText, Op::SetHexText}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryFields fields;
+        fields.SetDecimalToAfs(c.decimalToAfs);
+        fields.decimalText = c.decimal;
+        std::vector<Op> log;
+        fields.log = &log;
+        EncodeAfs(fields);
+        EXPECT_EQ(log, c.expected);
+    }
+
+    MemoryFields fields;
+    fields.SetDecimalToAfs(false);
+    fields.decimalText = u"1234";
+    fields.afsText = u"09-102";
+    std::vector<Op> log;
+    fields.log = &log;
+    DecodeAfs(fields);
+    EXPECT_EQ(log, (std::vector<Op>{Op::IsActionItemChecked, Op::GetDecimalText, Op::GetAfsText,
+                                    Op::GetAfsText, Op::GetAfsText, Op::SetDecimalText,
+                                    Op::GetDecimalText, Op::SetHexText}));
+}
+
+// The whole keystroke chains, with the window's reactions attached.
+TEST(FieldReactions, EncoderWriteRepaintsTheDecimalFieldOnlyOnChange) {
+    MemoryFields fields;
+    fields.AttachFieldReactions();
+    fields.decimalBackColor = kInvalidColor;
+    int afsChanges = 0;
+    fields.onAfsChange = [&] {
+        ++afsChanges;
+        fields.decimalBackColor = ReactToAfsChange(fields);
+    };
+
+    fields.SetDecimalText(u"5");  // 00-005: the AFS text changes, txtDec turns white
+    EXPECT_EQ(afsChanges, 1);
+    EXPECT_EQ(fields.decimalBackColor, kValidColor);
+
+    fields.decimalBackColor = kInvalidColor;
+    fields.SetDecimalText(u"05");  // the same AFS text: no reaction, colour kept
+    EXPECT_EQ(afsChanges, 1);
+    EXPECT_EQ(fields.decimalBackColor, kInvalidColor);
+
+    fields.SetDecimalText(u"3000");  // out of range: AFS red and kept, no reaction
+    EXPECT_EQ(afsChanges, 1);
+    EXPECT_EQ(fields.afsText, u"00-005");
+    EXPECT_EQ(fields.afsBackColor, kInvalidColor);
+    EXPECT_EQ(fields.hexText, u"BB8");
+}
+
+TEST(FieldReactions, DecoderRunsTwiceWhenTheNumberChangesAndOnceOtherwise) {
+    MemoryFields fields;
+    fields.AttachFieldReactions();
+    fields.SetDecimalToAfs(false);
+    int decimalChanges = 0;
+    fields.onDecimalChange = [&] {
+        ++decimalChanges;
+        ReactToDecimalChange(fields);
+    };
+    std::vector<Op> log;
+    fields.log = &log;
+    const auto decoderRuns = [&] {
+        // Each decoder run reads the AFS text three times.
+        return std::count(log.begin(), log.end(), Op::GetAfsText) / 3;
+    };
+
+    fields.SetAfsText(u"09-102");
+    EXPECT_EQ(fields.decimalText, u"1234");
+    EXPECT_EQ(fields.hexText, u"4D2");
+    EXPECT_EQ(fields.decimalBackColor, kValidColor);
+    EXPECT_EQ(decimalChanges, 1);
+    EXPECT_EQ(decoderRuns(), 2);
+
+    log.clear();
+    fields.afsText = u"x";
+    fields.SetAfsText(u"09-102");  // decodes to the number already shown
+    EXPECT_EQ(decimalChanges, 1);
+    EXPECT_EQ(decoderRuns(), 1);
+}
+
+TEST(FieldReactions, AfsChecksDecideTheDecimalColour) {
+    const struct {
+        const char16_t* afs;
+        bool accepted;
+    } cases[] = {
+        {u"15-157", true},   {u"ab-cd7", true},  {u" 9-102", true},  {u"00-00x", true},
+        {u"-0-000", true},   {u"16-000", false}, {u"00-160", false}, {u"00-008", false},
+        {u"00+000", false},  {u"-1-000", false}, {u"", false},       {u"09-10", false},
+        {u"09-1023", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrow(c.afs));
+        MemoryFields fields;
+        fields.AttachFieldReactions();
+        fields.SetDecimalToAfs(false);
+        fields.decimalText = u"77";
+        fields.hexText = u"4D";
+        fields.decimalBackColor = c.accepted ? kInvalidColor : kValidColor;
+        fields.SetAfsText(c.afs);
+        EXPECT_EQ(fields.decimalBackColor, c.accepted ? kValidColor : kInvalidColor);
+        if (!c.accepted) {
+            EXPECT_EQ(fields.decimalText, u"77");
+            EXPECT_EQ(fields.hexText, u"4D");
+        }
+    }
+    // In "Decimal to AFS" only the length is checked.
+    MemoryFields fields;
+    EXPECT_EQ(ReactToAfsChange(fields), kValidColor);
+    fields.afsText = u"0";
+    EXPECT_EQ(ReactToAfsChange(fields), kInvalidColor);
+}
+
+TEST(Conversion, EveryIdentifierRoundTrips) {
+    for (int id = 0; id <= 2047; ++id) {
+        SCOPED_TRACE(id);
+        MemoryFields fields;
+        fields.AttachFieldReactions();
+        const std::string digits = std::to_string(id);
+        fields.SetDecimalText(Text(digits.begin(), digits.end()));
+        ASSERT_EQ(fields.afsText, AfsOf(id));
+        ASSERT_EQ(fields.afsBackColor, kValidColor);
+        ASSERT_EQ(fields.hexText, FormatHex(id));
+
+        MemoryFields back;
+        back.AttachFieldReactions();
+        back.SetDecimalToAfs(false);
+        back.decimalText = u"";
+        back.afsText = u"";
+        back.SetAfsText(AfsOf(id));
+        ASSERT_EQ(back.decimalText, Text(digits.begin(), digits.end()));
+        ASSERT_EQ(back.decimalBackColor, kValidColor);
+    }
+}
+
+}  // namespace
+}  // namespace zembra

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+// The text and number rules: what a user's odd input reads as.
+#include "core/text_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace zembra {
+namespace {
+
+struct ParseCase {
+    const char16_t* text;
+    double expected;
+};
+
+TEST(ParseNumber, ReadsTheLeadingNumber) {
+    const ParseCase cases[] = {
+        {u"", 0},
+        {u"   ", 0},
+        {u"2457", 2457},
+        {u" 2 45 7", 2457},
+        {u"1\t2\n3", 123},
+        {u"24 and 57", 24},
+        {u"12abc", 12},
+        {u"1.5", 1.5},
+        {u".5", 0.5},
+        {u"-.5", -0.5},
+        {u"1.", 1},
+        {u".", 0},
+        {u"1.2.3", 1.2},
+        {u"-1", -1},
+        {u"+7", 7},
+        {u"- 7", -7},
+        {u"+-7", 0},
+        {u"1e3", 1000},
+        {u"1E3", 1000},
+        {u"1D3", 1000},
+        {u"1d3", 1000},
+        {u"2.5e-1", 0.25},
+        {u"1e+2", 100},
+        {u"1e", 1},
+        {u"1e+", 1},
+        {u"1ex5", 1},
+        {u"e5", 0},
+        {u"1,000", 1},
+        {u"$5", 0},
+        {u"\u00a05", 0},  // a no-break space is not a blank
+        {u"\uff15", 0},   // nor is a full-width digit a digit
+        {u"&H7FF", 2047},
+        {u"&h7ff", 2047},
+        {u"& H 7FF", 2047},
+        {u"&HFFFF", -1},
+        {u"&H8000", -32768},
+        {u"&H10000", 65536},
+        {u"&H7FFFFFFF", 2147483647},
+        {u"&H80000000", -2147483648.0},
+        {u"&HFFFFFFFF", -1},
+        {u"&H0000FFFF", -1},
+        {u"&H100000000", 4294967296.0},
+        {u"&H7FG", 127},
+        {u"&O17", 15},
+        {u"&o17", 15},
+        {u"&O178", 15},
+        {u"&O177777", -1},
+        {u"&H", 0},
+        {u"&O", 0},
+        {u"&X1", 0},
+        {u"1e999", std::numeric_limits<double>::infinity()},
+        {u"-1e999", -std::numeric_limits<double>::infinity()},
+        {u"1e-999", 0},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)));
+        EXPECT_EQ(ParseNumber(c.text), c.expected);
+    }
+}
+
+TEST(ParseNumber, NegativeZeroIsZero) {
+    const double value = ParseNumber(u"-0");
+    EXPECT_EQ(value, 0);
+    EXPECT_TRUE(std::signbit(value));
+}
+
+TEST(ParseNumber, VeryLongTextsStayFiniteOrInfinite) {
+    EXPECT_EQ(ParseNumber(Text(32767, u'9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseNumber(u"1e" + Text(5000, u'9')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseNumber(u"0." + Text(5000, u'0') + u"1e5000"), 1e-1);
+    EXPECT_EQ(ParseNumber(u"&H" + Text(1000, u'F')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseNumber(Text(32000, u' ') + u"42"), 42);
+}
+
+TEST(TextCutting, FollowsOneBasedPositions) {
+    EXPECT_EQ(TrimSpaces(u" 5"), u"5");
+    EXPECT_EQ(TrimSpaces(u"5 "), u"5");
+    EXPECT_EQ(TrimSpaces(u"  "), u"");
+    EXPECT_EQ(TrimSpaces(u"\t5 "), u"\t5");
+    EXPECT_EQ(MidChars(u"09-1", 4, 2), u"1");
+    EXPECT_EQ(MidChars(u"09-102", 4, 2), u"10");
+    EXPECT_EQ(MidChars(u"ab", 4, 1), u"");
+    EXPECT_EQ(MidChars(u"ab", 3, 1), u"");
+    EXPECT_EQ(LeftChars(u"abc", 0), u"");
+    EXPECT_EQ(LeftChars(u"abc", 9), u"abc");
+    EXPECT_EQ(RightChars(u"", 3), u"");
+    EXPECT_EQ(RightChars(u"abc", 1), u"c");
+    EXPECT_EQ(RightChars(u"abc", 9), u"abc");
+}
+
+TEST(FormatHex, RoundsHalfToEvenAndUsesTwosComplement) {
+    const struct {
+        double value;
+        const char16_t* expected;
+    } cases[] = {
+        {0, u"0"},
+        {1234, u"4D2"},
+        {2048, u"800"},
+        {1.5, u"2"},
+        {2.5, u"2"},
+        {-0.5, u"0"},
+        {2046.9, u"7FF"},
+        {2047.5, u"800"},
+        {-1, u"FFFFFFFF"},
+        {-1.5, u"FFFFFFFE"},
+        {2147483647, u"7FFFFFFF"},
+        {-2147483648.0, u"80000000"},
+        {2147483647.4, u"7FFFFFFF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(FormatHex(c.value), Text(c.expected));
+    }
+}
+
+TEST(FormatHex, GivesNoResultOutsideThe32BitRange) {
+    for (double value :
+         {2147483647.5, 2147483648.0, -2147483649.0, -3e9, 1e300,
+          std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(value);
+        EXPECT_FALSE(FormatHex(value).has_value());
+    }
+    EXPECT_EQ(FormatHex(-2147483648.5), Text(u"80000000"));  // ties to even stay in range
+}
+
+TEST(FormatDecimal, WritesPlainDigits) {
+    EXPECT_EQ(FormatDecimal(std::nullopt), u"");
+    EXPECT_EQ(FormatDecimal(0), u"0");
+    EXPECT_EQ(FormatDecimal(129), u"129");
+    EXPECT_EQ(FormatDecimal(2047), u"2047");
+}
+
+}  // namespace
+}  // namespace zembra
