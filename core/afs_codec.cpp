@@ -68,16 +68,28 @@ void WriteHexEcho(ConverterFields& fields) {
     fields.SetHexText(FormatHex(ParseNumber(fields.GetDecimalText())).value_or(Text()));
 }
 
+// 2^0 to 2^32, exact as doubles.
+constexpr std::array<double, 33> kPowersOfTwo = [] {
+    std::array<double, 33> powers{};
+    double p = 1;
+    for (double& power : powers) {
+        power = p;
+        p *= 2;
+    }
+    return powers;
+}();
+
 // Base-2 digits of the whole part of n (0 <= n < 2^32), most significant
 // first, without leading zeros: "0" for n below 1.
 Text BitText(double n) {
-    int length = 1;
-    while (length < 32 && std::ldexp(1.0, length) <= n) {
+    std::size_t length = 1;
+    while (length < 32 && kPowersOfTwo[length] <= n) {
         ++length;
     }
     Text bits;
-    for (int j = length - 1; j >= 0; --j) {
-        const double weight = std::ldexp(1.0, j);
+    bits.reserve(length);
+    for (std::size_t j = length; j-- > 0;) {
+        const double weight = kPowersOfTwo[j];
         if (std::floor(n / weight) == 1) {
             n -= weight;
             bits += u'1';

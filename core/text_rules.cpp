@@ -27,18 +27,49 @@ int DigitValue(char16_t c, int base) {
     return v < base ? v : -1;
 }
 
+// Walks a text, stepping over the blanks, tabs and line feeds that number
+// reading ignores wherever they stand. Peek gives u'\0' at the end, which
+// continues no number.
+class Cursor {
+public:
+    explicit Cursor(TextView text) : text_(text) { SkipIgnored(); }
+
+    char16_t Peek() const { return pos_ < text_.size() ? text_[pos_] : u'\0'; }
+    void Next() {
+        ++pos_;
+        SkipIgnored();
+    }
+    // Steps over the next character when it is one of the two given.
+    bool Take(char16_t a, char16_t b) {
+        const char16_t c = Peek();
+        if (c != u'\0' && (c == a || c == b)) {
+            Next();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void SkipIgnored() {
+        while (pos_ < text_.size() &&
+               (text_[pos_] == u' ' || text_[pos_] == u'\t' || text_[pos_] == u'\n')) {
+            ++pos_;
+        }
+    }
+
+    TextView text_;
+    std::size_t pos_ = 0;
+};
+
 // Digits after "&H" or "&O". Up to 16 bits they are a signed 16-bit value,
 // up to 32 bits a signed 32-bit value; longer values stay unsigned and are
 // accumulated as a double, which may reach infinity but never overflows.
-double ReadPrefixed(TextView digits, int base) {
+double ReadPrefixed(Cursor& cursor, int base) {
     std::uint64_t exact = 0;
     double wide = 0;
     bool isWide = false;
-    for (char16_t c : digits) {
-        const int d = DigitValue(c, base);
-        if (d < 0) {
-            break;
-        }
+    for (int d = DigitValue(cursor.Peek(), base); d >= 0; d = DigitValue(cursor.Peek(), base)) {
+        cursor.Next();
         if (isWide) {
             wide = wide * base + d;
         } else {
@@ -58,52 +89,49 @@ double ReadPrefixed(TextView digits, int base) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(exact));
 }
 
-// Appends the run of decimal digits at text[pos...] to out; returns the new position.
-std::size_t TakeDigits(TextView text, std::size_t pos, std::string& out) {
-    while (pos < text.size() && IsDigit(text[pos])) {
-        out.push_back(static_cast<char>(text[pos]));
-        ++pos;
+std::string TakeDigits(Cursor& cursor) {
+    std::string digits;
+    while (IsDigit(cursor.Peek())) {
+        digits.push_back(static_cast<char>(cursor.Peek()));
+        cursor.Next();
     }
-    return pos;
+    return digits;
 }
 
 // Sign, digits, optional fraction and optional exponent (E, e, D or d);
 // whatever cannot continue the pattern ends the number.
-double ReadDecimal(TextView text) {
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
-        negative = text[pos] == u'-';
-        ++pos;
-    }
-    std::string whole;
-    std::string fraction;
-    pos = TakeDigits(text, pos, whole);
-    if (pos < text.size() && text[pos] == u'.') {
-        pos = TakeDigits(text, pos + 1, fraction);
-    }
+double ReadDecimal(Cursor& cursor) {
+    const bool negative = cursor.Peek() == u'-';
+    cursor.Take(u'+', u'-');
+    const std::string whole = TakeDigits(cursor);
+    const std::string fraction = cursor.Take(u'.', u'.') ? TakeDigits(cursor) : std::string();
     if (whole.empty() && fraction.empty()) {
         return 0;
     }
 
     // The exponent saturates far beyond any double's range, so a text of
-    // thousands of exponent digits neither overflows nor takes long.
+    // thousands of exponent digits neither overflows nor takes long. An
+    // exponent letter without digits leaves the number as it is.
     constexpr long kExponentLimit = 1'000'000;
     long exponent = 0;
-    if (pos < text.size() &&
-        (text[pos] == u'E' || text[pos] == u'e' || text[pos] == u'D' || text[pos] == u'd')) {
-        std::size_t p = pos + 1;
-        bool exponentNegative = false;
-        if (p < text.size() && (text[p] == u'+' || text[p] == u'-')) {
-            exponentNegative = text[p] == u'-';
-            ++p;
-        }
-        for (; p < text.size() && IsDigit(text[p]); ++p) {
-            exponent = std::min(kExponentLimit, exponent * 10 + (text[p] - u'0'));
+    if (cursor.Take(u'E', u'e') || cursor.Take(u'D', u'd')) {
+        const bool exponentNegative = cursor.Peek() == u'-';
+        cursor.Take(u'+', u'-');
+        for (; IsDigit(cursor.Peek()); cursor.Next()) {
+            exponent = std::min(kExponentLimit, exponent * 10 + (cursor.Peek() - u'0'));
         }
         if (exponentNegative) {
             exponent = -exponent;
         }
+    }
+
+    // Whole numbers of up to 15 digits are exact in a double: no conversion needed.
+    if (fraction.empty() && exponent == 0 && whole.size() <= 15) {
+        double value = 0;
+        for (char digit : whole) {
+            value = value * 10 + (digit - '0');
+        }
+        return negative ? -value : value;
     }
 
     std::string number = whole.empty() ? "0" : whole;
@@ -115,9 +143,8 @@ double ReadDecimal(TextView text) {
     number += std::to_string(exponent);
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the magnitude decides which.
         const std::size_t significant = whole.find_first_not_of('0');
         long magnitude = exponent;
@@ -134,22 +161,17 @@ double ReadDecimal(TextView text) {
 }  // namespace
 
 double ParseNumber(TextView text) {
-    Text packed;
-    packed.reserve(text.size());
-    for (char16_t c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n') {
-            packed.push_back(c);
+    Cursor cursor(text);
+    if (cursor.Take(u'&', u'&')) {
+        if (cursor.Take(u'H', u'h')) {
+            return ReadPrefixed(cursor, 16);
         }
+        if (cursor.Take(u'O', u'o')) {
+            return ReadPrefixed(cursor, 8);
+        }
+        return 0;  // "&" continues no decimal number
     }
-    if (packed.size() >= 2 && packed[0] == u'&') {
-        if (packed[1] == u'H' || packed[1] == u'h') {
-            return ReadPrefixed(TextView(packed).substr(2), 16);
-        }
-        if (packed[1] == u'O' || packed[1] == u'o') {
-            return ReadPrefixed(TextView(packed).substr(2), 8);
-        }
-    }
-    return ReadDecimal(packed);
+    return ReadDecimal(cursor);
 }
 
 Text TrimSpaces(TextView text) {
@@ -202,7 +224,5 @@ Text FormatDecimal(std::optional<int> total) {
     const std::string digits = std::to_string(*total);
     return Text(digits.begin(), digits.end());
 }
-
-bool TextEquals(TextView a, TextView b) { return a == b; }
 
 }  // namespace zembra

@@ -34,6 +34,6 @@ std::optional<Text> FormatHex(double value);
 Text FormatDecimal(std::optional<int> total);
 
 // Exact comparison: same length, same code units.
-bool TextEquals(TextView a, TextView b);
+inline bool TextEquals(TextView a, TextView b) { return a == b; }
 
 }  // namespace zembra
