@@ -17,7 +17,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format locales
     xvfb xauth openbox xdotool x11-apps imagemagick
 )
 
@@ -36,6 +36,14 @@ install_packages() {
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# The tests pin a locale whose decimal separator is ",": make sure it exists.
+ensure_test_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: no de_DE.UTF-8 locale"
 }
 
 jobs_count() { nproc 2>/dev/null || echo 2; }

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        std::fputs("note: de_DE.UTF-8 is missing; tests run in C.UTF-8\n", stderr);
         std::setlocale(LC_ALL, "C.UTF-8");
     }
     ::testing::InitGoogleTest(&argc, argv);
