@@ -111,15 +111,13 @@ void EncodeAfs(ConverterFields& fields) {
         } else {
             fields.SetAfsBackColor(kValidColor);
             const Text bits = BitText(ParseNumber(fields.GetDecimalText()));
-            const Text padded =
-                LeftChars(kZeroRun, static_cast<std::size_t>(kBitWidth) - bits.size()) + bits;
-            const Text agency =
-                Translate(LeftChars(padded, 4), AgencyFleetCodes, Direction::BitsToDigits);
-            const Text fleet =
-                Translate(MidChars(padded, 5, 4), AgencyFleetCodes, Direction::BitsToDigits);
-            const Text subfleet =
-                Translate(RightChars(padded, 3), SubfleetCodes, Direction::BitsToDigits);
-            fields.SetAfsText(agency + u"-" + fleet + subfleet);
+            Text padded = LeftChars(kZeroRun, static_cast<std::size_t>(kBitWidth) - bits.size());
+            padded += bits;
+            Text afs = Translate(LeftChars(padded, 4), AgencyFleetCodes, Direction::BitsToDigits);
+            afs += u'-';
+            afs += Translate(MidChars(padded, 5, 4), AgencyFleetCodes, Direction::BitsToDigits);
+            afs += Translate(RightChars(padded, 3), SubfleetCodes, Direction::BitsToDigits);
+            fields.SetAfsText(afs);
         }
     }
     WriteHexEcho(fields);
