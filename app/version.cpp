@@ -3,9 +3,6 @@
 
 namespace zembra {
 
-std::string VersionText() {
-    return std::to_string(version::kMajor) + "." + std::to_string(version::kMinor) + "." +
-           std::to_string(version::kRevision);
-}
+std::string VersionText() { return version::kVersionText; }
 
 }  // namespace zembra
