@@ -13,12 +13,18 @@ BUILD_PACKAGES=(
     fonts-dejavu-core
 )
 
+# Building, checking and installing the Debian package.
+PACKAGE_PACKAGES=(
+    dpkg-dev file lintian desktop-file-utils appstream
+)
+
 # Running every test, the benchmarks' smoke runs, the fuzzer and the checks.
 TEST_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format locales
     xvfb xauth openbox xdotool x11-apps imagemagick
+    "${PACKAGE_PACKAGES[@]}"
 )
 
 # Installs the named packages that are not installed yet.
