@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+#include "ui/about/frm_about.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QString>
+#include <QTimer>
+
+#include "app/version.h"
+
+namespace zembra {
+
+namespace {
+
+// Design units are twips; Qt's device-independent pixels are 96-DPI pixels,
+// 15 twips each, and high-DPI scaling maps them to the screen.
+constexpr int Px(int twips) { return (twips + 7) / 15; }
+
+constexpr int kClientWidth = 4815;
+constexpr int kClientHeight = 3495;
+constexpr int kPictureBorder = 2;  // pixels, on every side
+constexpr int kInnerWidth = 4755;
+constexpr int kTimer1Interval = 7500;  // milliseconds
+constexpr int kTimer2Interval = 100;
+const char* const kPicture = ":/about/cheese.jpg";
+
+struct LabelDesign {
+    const char* name;
+    int top;
+    int height;
+    qreal points;
+    const char* caption;
+};
+
+// Top to bottom; all span the inner width of Picture1 from its left edge.
+// lblTitle and lblCopyright get their only captions in Form_Load.
+constexpr LabelDesign kLabels[] = {
+    {"lblOpening", 180, 435, 13.5, "Another Cheesy Application "},
+    {"lblBy", 720, 435, 9.75, "by"},
+    {"lblCompany", 1080, 495, 18, version::kCompanyName},
+    {"lblTitle", 1680, 375, 13.5, ""},
+    {"lblVersion", 2220, 375, 12, "Version: 0.0.0"},
+    {"lblCopyright", 2820, 555, 8.25, ""},
+};
+
+QFont LabelFont(qreal points) {
+    // Fontconfig has no "MS Sans Serif" here; the hint picks a plain
+    // sans-serif face in its place.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+// A picture box: the picture at its natural size from the top-left corner of
+// the area inside the sunken border, cut off where it does not fit.
+class PictureBox final : public QFrame {
+public:
+    explicit PictureBox(QWidget* parent)
+        : QFrame(parent), m_picture(QString::fromLatin1(kPicture)) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(kPictureBorder);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const QRect inner = contentsRect();
+        painter.setClipRect(inner);
+        painter.drawPixmap(inner.topLeft(), m_picture);
+        painter.setClipping(false);
+        drawFrame(&painter);
+    }
+
+private:
+    QPixmap m_picture;
+};
+
+}  // namespace
+
+// The window and its controls as designed; built on every opening.
+class AboutWindow final : public QDialog {
+public:
+    explicit AboutWindow(frmAbout& form)
+        : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+          m_form(form) {
+        setObjectName(QStringLiteral("frmAbout"));
+        setWindowTitle(QStringLiteral("  About Zembra"));
+        setFixedSize(Px(kClientWidth), Px(kClientHeight));
+
+        Picture1 = new PictureBox(this);
+        Picture1->setObjectName(QStringLiteral("Picture1"));
+        Picture1->setGeometry(0, 0, Px(kClientWidth), Px(kClientHeight));
+
+        QLabel** labels[] = {&lblOpening, &lblBy,      &lblCompany,
+                             &lblTitle,   &lblVersion, &lblCopyright};
+        for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+            const LabelDesign& design = kLabels[i];
+            auto* label = new QLabel(Picture1);
+            label->setObjectName(QString::fromLatin1(design.name));
+            label->setTextFormat(Qt::PlainText);
+            label->setText(QString::fromUtf8(design.caption));
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            label->setFont(LabelFont(design.points));
+            label->setGeometry(kPictureBorder, kPictureBorder + Px(design.top), Px(kInnerWidth),
+                               Px(design.height));
+            *labels[i] = label;
+        }
+        QPalette black = lblTitle->palette();
+        black.setColor(QPalette::WindowText, Qt::black);
+        lblTitle->setPalette(black);
+
+        Timer1 = new QTimer(Picture1);
+        Timer1->setObjectName(QStringLiteral("Timer1"));
+        Timer2 = new QTimer(Picture1);
+        Timer2->setObjectName(QStringLiteral("Timer2"));
+        // Coarse timers may fire up to 5 % early; the window must stay its
+        // full 7.5 seconds.
+        Timer1->setTimerType(Qt::PreciseTimer);
+        Timer1->setInterval(kTimer1Interval);
+        Timer2->setInterval(kTimer2Interval);
+        connect(Timer1, &QTimer::timeout, this, [this] { m_form.Timer1_Timer(); });
+        Timer1->start();
+        Timer2->start();
+
+        // Centres the client area: the frame's size is not known before the
+        // window manager has decorated the window.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect client = rect();
+            client.moveCenter(screen->availableGeometry().center());
+            setGeometry(client);
+        }
+    }
+
+    // Escape, the close button and the window manager's close all end up
+    // here; they close the window exactly as Timer1 does.
+    void reject() override {
+        if (!m_unloading) {
+            m_form.Timer1_Timer();
+        }
+    }
+
+    void Unload() {
+        m_unloading = true;
+        done(QDialog::Rejected);
+    }
+
+    QFrame* Picture1 = nullptr;
+    QLabel* lblOpening = nullptr;
+    QLabel* lblBy = nullptr;
+    QLabel* lblCompany = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+private:
+    frmAbout& m_form;
+    bool m_unloading = false;
+};
+
+frmAbout::frmAbout() = default;
+frmAbout::~frmAbout() = default;
+
+void frmAbout::Show() {
+    if (m_window) {
+        return;
+    }
+    m_window = std::make_unique<AboutWindow>(*this);
+    Form_Load();
+    m_window->exec();
+    m_window.reset();
+}
+
+QDialog* frmAbout::window() const { return m_window.get(); }
+
+void frmAbout::Form_Load() {
+    AboutWindow& w = *m_window;
+    const QString productName = QString::fromUtf8(version::kProductName);
+    w.setWindowTitle(QStringLiteral("  ") + productName);
+    w.lblOpening->setText(QStringLiteral("Another Cheesy Application"));
+    w.lblBy->setText(QStringLiteral("by"));
+    w.lblTitle->setText(productName);
+    w.lblVersion->setText(QStringLiteral("Version: ") + QString::fromStdString(VersionText()));
+    w.lblCopyright->setText(QString::fromUtf8(version::kLegalCopyright));
+}
+
+void frmAbout::Timer1_Timer() {
+    if (!m_window) {
+        return;
+    }
+    m_window->Timer1->stop();
+    m_window->Timer2->stop();
+    Unload();
+}
+
+void frmAbout::Unload() { m_window->Unload(); }
+
+frmAbout& AboutForm() {
+    static frmAbout form;
+    return form;
+}
+
+}  // namespace zembra
