@@ -11,6 +11,8 @@ BUILD_PACKAGES=(
     qt6-base-dev libgl-dev
     libcli11-dev libcsv-dev
     fonts-dejavu-core
+    # Ships the JPEG image plugin that reads the About window's picture.
+    libqt6gui6
 )
 
 # Building, checking and installing the Debian package.
