@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+#include "cli/talk_group.h"
+
+#include <stdexcept>
+
+#include "core/afs_codec.h"
+#include "core/memory_fields.h"
+
+namespace zembra::cli {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int DigitValue(char c, int base) {
+    if (IsDigit(c)) {
+        return c - '0';
+    }
+    if (base == 16 && c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (base == 16 && c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Stops as soon as the value leaves the ID range, so that no run of digits
+// can overflow.
+std::optional<int> ParseDigits(std::string_view digits, int base) {
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : digits) {
+        const int digit = DigitValue(c, base);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * base + digit;
+        if (value >= kIdCount) {
+            return std::nullopt;
+        }
+    }
+    return value;
+}
+
+int DigitsFor(int bits) { return static_cast<int>(std::to_string((1 << bits) - 1).size()); }
+
+std::string ZeroPadded(int value, int width) {
+    std::string digits = std::to_string(value);
+    return std::string(static_cast<std::size_t>(width) - digits.size(), '0') + digits;
+}
+
+// The core's texts are ASCII by construction; anything else would be a fault
+// in the table, not in the input.
+std::string Narrow(const Text& text) {
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (const char16_t unit : text) {
+        if (unit >= 0x80) {
+            throw std::logic_error("conversion core wrote a non-ASCII text");
+        }
+        narrow.push_back(static_cast<char>(unit));
+    }
+    return narrow;
+}
+
+}  // namespace
+
+bool FleetSplit::IsStandard() const { return *this == FleetSplit{}; }
+
+std::optional<FleetSplit> ParseFleetSplit(std::string_view text) {
+    std::array<int, 3> bits{};
+    std::size_t group = 0;
+    bool sawDigit = false;
+    for (const char c : text) {
+        if (c == ':' && sawDigit && group < 2) {
+            ++group;
+            sawDigit = false;
+        } else if (IsDigit(c) && bits[group] < kIdBits) {
+            bits[group] = bits[group] * 10 + (c - '0');
+            sawDigit = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (group != 2 || !sawDigit || bits[0] + bits[1] + bits[2] != kIdBits || bits[0] < 1 ||
+        bits[1] < 1 || bits[2] < 1) {
+        return std::nullopt;
+    }
+    return FleetSplit{bits[0], bits[1], bits[2]};
+}
+
+std::string AfsPattern(const FleetSplit& split) {
+    const std::string agency(static_cast<std::size_t>(DigitsFor(split.agencyBits)), 'A');
+    const std::string fleet(static_cast<std::size_t>(DigitsFor(split.fleetBits)), 'F');
+    const std::string subfleet(static_cast<std::size_t>(DigitsFor(split.subfleetBits)), 'S');
+    return agency + "-" + fleet + (split.IsStandard() ? "" : "-") + subfleet;
+}
+
+std::string FormatSplitAfs(int id, const FleetSplit& split) {
+    const int agency = id >> (split.fleetBits + split.subfleetBits);
+    const int fleet = (id >> split.subfleetBits) & ((1 << split.fleetBits) - 1);
+    const int subfleet = id & ((1 << split.subfleetBits) - 1);
+    return ZeroPadded(agency, DigitsFor(split.agencyBits)) + "-" +
+           ZeroPadded(fleet, DigitsFor(split.fleetBits)) + (split.IsStandard() ? "" : "-") +
+           ZeroPadded(subfleet, DigitsFor(split.subfleetBits));
+}
+
+TalkGroupTable::TalkGroupTable(const FleetSplit& split)
+    : m_split(split), m_pattern(AfsPattern(split)) {
+    for (int id = 0; id < kIdCount; ++id) {
+        MemoryFields encoder;
+        encoder.decimalText = FormatDecimal(id);
+        EncodeAfs(encoder);
+
+        MemoryFields decoder;
+        decoder.SetDecimalToAfs(false);
+        decoder.decimalText.clear();
+        decoder.afsText = encoder.afsText;
+        DecodeAfs(decoder);
+
+        if (encoder.afsBackColor != kValidColor || decoder.decimalText != encoder.decimalText) {
+            throw std::logic_error("conversion core does not decode its own AFS text of " +
+                                   std::to_string(id));
+        }
+        const auto index = Index(id);
+        m_decimal[index] = Narrow(encoder.decimalText);
+        m_afs[index] = split.IsStandard() ? Narrow(encoder.afsText) : FormatSplitAfs(id, split);
+        m_hex[index] = Narrow(encoder.hexText);
+    }
+}
+
+const std::string& TalkGroupTable::Text(int id, IdForm form) const {
+    switch (form) {
+        case IdForm::Decimal:
+            return Decimal(id);
+        case IdForm::Afs:
+            return Afs(id);
+        case IdForm::Hex:
+            break;
+    }
+    return Hex(id);
+}
+
+std::optional<int> TalkGroupTable::Parse(std::string_view text) const {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        return ParseDigits(text.substr(2), 16);
+    }
+    if (text.find_first_not_of("0123456789") == std::string_view::npos) {
+        return ParseDigits(text, 10);
+    }
+    return ParseAfs(text);
+}
+
+// Reads the groups by the pattern's digit positions, then accepts the text
+// only when it is exactly the table's text of the ID they give: that one
+// comparison refuses out-of-range groups ('16-000', '00-008') and keeps the
+// reading in step with the core.
+std::optional<int> TalkGroupTable::ParseAfs(std::string_view text) const {
+    if (text.size() != m_pattern.size()) {
+        return std::nullopt;
+    }
+    std::array<int, 3> groups{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char place = m_pattern[i];
+        const char c = text[i];
+        if (place == '-') {
+            if (c != '-') {
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (!IsDigit(c)) {
+            return std::nullopt;
+        }
+        int& group = groups[place == 'A' ? 0U : place == 'F' ? 1U : 2U];
+        group = group * 10 + (c - '0');
+    }
+    const int id = (groups[0] << (m_split.fleetBits + m_split.subfleetBits)) +
+                   (groups[1] << m_split.subfleetBits) + groups[2];
+    if (id >= kIdCount || m_afs[Index(id)] != text) {
+        return std::nullopt;
+    }
+    return id;
+}
+
+}  // namespace zembra::cli
