@@ -97,15 +97,6 @@ TEST(HelpText, IsItsTenLinesExactly) {
     EXPECT_TRUE(text.endsWith(QStringLiteral("need to.   \n")));
 }
 
-TEST(HelpText, ContactAddressIsOnAReservedDomain) {
-    const QString address = QString::fromLatin1(kContactAddress);
-    EXPECT_TRUE(address.endsWith(QStringLiteral("@example.org")) ||
-                address.endsWith(QStringLiteral("@example.com")) ||
-                address.endsWith(QStringLiteral("@example.net")))
-        << address.toStdString();
-    EXPECT_FALSE(address.contains(QLatin1Char(' ')));
-}
-
 TEST(LicenceText, KeepsItsShapeAndFixedLines) {
     const QString text = LicenceText();
     EXPECT_EQ(text.size(), 625);
@@ -139,11 +130,6 @@ TEST(LicenceText, KeepsItsShapeAndFixedLines) {
         }
     }
     EXPECT_EQ(empty, (std::vector<std::size_t>{5, 9, 12, 17, 20}));
-}
-
-TEST(HelpTitles, KeepTheirBlanks) {
-    EXPECT_EQ(HelpTitle(), QStringLiteral(" Help"));
-    EXPECT_EQ(LicenceTitle(), QStringLiteral("Help Information"));
 }
 
 }  // namespace
