@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// Start-up: the application object, the one frmMain, the event loop.
+// Closing the window ends the program; nothing is saved.
+#include <QApplication>
+
+#include "app/version.h"
+#include "ui/main/frm_main.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(zembra::version::kProductName));
+    QApplication::setOrganizationName(QString::fromLatin1(zembra::version::kCompanyName));
+    QApplication::setApplicationVersion(QString::fromLatin1(zembra::version::kFull));
+
+    zembra::frmMain window;
+    window.show();
+    return QApplication::exec();
+}

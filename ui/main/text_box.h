@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// A text box of the main window with the properties its design and event
+// procedures use: Top, Width and Height in twips, Text, BackColor, Enabled
+// and MousePointer. The QLineEdit sits in a host widget of the same size
+// because Qt shows a disabled widget's parent's cursor, never its own: the
+// host carries the pointer the field shows while it is disabled.
+#pragma once
+
+#include <QRect>
+#include <optional>
+
+#include "core/converter_fields.h"
+#include "ui/main/design.h"
+
+class QFont;
+class QLineEdit;
+class QWidget;
+
+namespace zembra {
+
+class TextBox {
+public:
+    TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font);
+
+    QLineEdit* edit() const { return m_edit; }
+
+    void SetTop(int twips);
+    void SetWidth(int twips);
+    void SetHeight(int twips);
+    void SetEnabled(bool enabled);
+    void SetMousePointer(design::MousePointer pointer);
+    void SetBackColor(BackColor color);
+
+    Text GetText() const;
+    // Raises textChanged, inside the call, only when the text differs.
+    void SetText(TextView text);
+
+private:
+    void SetGeometry(const QRect& pixels);
+
+    QWidget* m_host;
+    QLineEdit* m_edit;
+    std::optional<BackColor> m_backColor;
+};
+
+}  // namespace zembra
