@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QString>
 #include <QTimer>
+#include <iterator>
 
 #include "app/version.h"
 
@@ -94,7 +95,8 @@ public:
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
           m_form(form) {
         setObjectName(QStringLiteral("frmAbout"));
-        setWindowTitle(QStringLiteral("  About Zembra"));
+        // Replaced by Form_Load before the window shows.
+        setWindowTitle(QStringLiteral("  About ") + QString::fromUtf8(version::kProductName));
         setFixedSize(Px(kClientWidth), Px(kClientHeight));
 
         Picture1 = new PictureBox(this);
