@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// Keystroke latency of the main window, in-process: the time from a key
+// typed into the input field until all three fields hold their new texts
+// (the whole change chain runs inside the key event). Prints the median and
+// the tail over --keys keystrokes (default 10,000) in each mode.
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "ui/main/frm_main.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
+}
+
+// A digit while the text is shorter than maxLength, a backspace once it has
+// that length: every key converts a new text.
+std::vector<double> TimeKeys(QLineEdit* field, int keys, qsizetype maxLength,
+                             std::mt19937& random) {
+    std::vector<double> micros;
+    micros.reserve(static_cast<std::size_t>(keys));
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < keys; ++i) {
+        const bool erase = field->text().size() >= maxLength;
+        const auto key =
+            erase ? Qt::Key_Backspace : static_cast<Qt::Key>(Qt::Key_0 + digit(random));
+        const Clock::time_point start = Clock::now();
+        QTest::keyClick(field, key);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        QApplication::processEvents();  // paints, outside the measurement
+    }
+    return micros;
+}
+
+void Report(const char* mode, const std::vector<double>& micros) {
+    std::printf("%-15s keys %zu  median %.1f us  p90 %.1f us  p99 %.1f us  max %.1f us\n", mode,
+                micros.size(), Percentile(micros, 0.5), Percentile(micros, 0.9),
+                Percentile(micros, 0.99), *std::max_element(micros.begin(), micros.end()));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int keys = 10000;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--keys") == 0) keys = std::max(1, std::atoi(argv[i + 1]));
+    }
+
+    zembra::frmMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    auto* txtDec = window.findChild<QLineEdit*>(QStringLiteral("txtDec"));
+    auto* txtAFS = window.findChild<QLineEdit*>(QStringLiteral("txtAFS"));
+    std::mt19937 random(1234);
+
+    TimeKeys(txtDec, 200, 4, random);  // warm-up: fonts, glyph caches
+    Report("Decimal to AFS", TimeKeys(txtDec, keys, 4, random));
+
+    // "09-10" and a last digit typed and erased: every other key decodes.
+    window.findChild<QAction*>(QStringLiteral("mnuActionItems1"))->trigger();
+    txtAFS->setFocus();
+    txtAFS->selectAll();
+    QTest::keyClicks(txtAFS, QStringLiteral("09-10"));
+    TimeKeys(txtAFS, 200, 6, random);
+    Report("AFS to Decimal", TimeKeys(txtAFS, keys, 6, random));
+    return 0;
+}
