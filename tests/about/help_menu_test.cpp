@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 // mnuHelpItems_Click's message boxes, read from the open box: text, title,
-// icon, buttons; and that dismissing one leaves the main window as it was.
+// icon and buttons.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
 #include <QMessageBox>
-#include <QPointer>
 #include <QString>
 
 #include "modal_helpers.h"
@@ -75,28 +72,6 @@ TEST_P(HelpBox, ShowsItsTextUnchangedWithInformationIconAndOk) {
     EXPECT_EQ(seen.buttonCount, 1);
     EXPECT_TRUE(seen.applicationModal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_P(HelpBox, DismissingLeavesTheMainWindowAsItWas) {
-    QMainWindow main;
-    main.setWindowTitle(QStringLiteral("EDACS AFS Converter"));
-    auto* field = new QLineEdit(QStringLiteral("1234"), &main);
-    field->setObjectName(QStringLiteral("txtDec"));
-    main.setCentralWidget(field);
-    main.show();
-    field->setFocus();
-    field->setCursorPosition(2);
-    const int topLevels = static_cast<int>(QApplication::topLevelWidgets().size());
-
-    ASSERT_TRUE(ShowAndDismiss(GetParam().index).isBox);
-
-    EXPECT_EQ(main.windowTitle(), QStringLiteral("EDACS AFS Converter"));
-    EXPECT_EQ(field->text(), QStringLiteral("1234"));
-    EXPECT_EQ(field->cursorPosition(), 2);
-    EXPECT_FALSE(field->isModified());
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_TRUE(main.isEnabled());
-    EXPECT_EQ(static_cast<int>(QApplication::topLevelWidgets().size()), topLevels);
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, HelpBox,
