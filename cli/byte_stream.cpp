@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace zembra::cli {
 
@@ -68,14 +69,12 @@ void FdSink::Write(std::string_view bytes) {
 }
 
 OutputBuffer::OutputBuffer(ByteSink& sink, bool flushLines)
-    : m_sink(sink), m_flushLines(flushLines) {
-    m_buffer.reserve(kCapacity);
-}
+    : m_sink(sink), m_flushLines(flushLines), m_data(std::make_unique<char[]>(kCapacity)) {}
 
 void OutputBuffer::Flush() {
-    if (!m_buffer.empty()) {
-        m_sink.Write(m_buffer);
-        m_buffer.clear();
+    if (m_size > 0) {
+        const std::size_t size = std::exchange(m_size, 0);
+        m_sink.Write({m_data.get(), size});
     }
 }
 

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -96,17 +98,29 @@ public:
     OutputBuffer& operator=(const OutputBuffer&) = delete;
 
     void Append(std::string_view bytes) {
-        if (m_buffer.size() + bytes.size() > kCapacity) {
+        if (bytes.size() > kCapacity - m_size) {
+            Flush();
+            if (bytes.size() > kCapacity) {
+                m_sink.Write(bytes);
+                return;
+            }
+        }
+        std::memcpy(m_data.get() + m_size, bytes.data(), bytes.size());
+        m_size += bytes.size();
+    }
+    void Append(char byte) { Append(std::string_view(&byte, 1)); }
+
+    // For the line converter's fixed-size copies: `count` writable bytes, of
+    // which Commit then keeps the first `used`.
+    char* Reserve(std::size_t count) {
+        if (count > kCapacity - m_size) {
             Flush();
         }
-        m_buffer.append(bytes);
+        return m_data.get() + m_size;
     }
-    void Append(char byte) {
-        if (m_buffer.size() == kCapacity) {
-            Flush();
-        }
-        m_buffer.push_back(byte);
-    }
+    void Commit(std::size_t used) { m_size += used; }
+
+    bool FlushesLines() const { return m_flushLines; }
     void EndLine() {
         if (m_flushLines) {
             Flush();
@@ -118,7 +132,8 @@ private:
     static constexpr std::size_t kCapacity = std::size_t{1} << 17;
     ByteSink& m_sink;
     bool m_flushLines;
-    std::string m_buffer;
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
 };
 
 }  // namespace zembra::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/talk_group.h"
 
+#include <cstring>
 #include <stdexcept>
 
 #include "core/afs_codec.h"
@@ -112,6 +113,23 @@ std::string FormatSplitAfs(int id, const FleetSplit& split) {
 
 TalkGroupTable::TalkGroupTable(const FleetSplit& split)
     : m_split(split), m_pattern(AfsPattern(split)) {
+    // A digit's weight is its place value times its group's place in the ID.
+    int place = 1;
+    for (std::size_t i = m_pattern.size(); i-- > 0;) {
+        const char group = m_pattern[i];
+        if (group == '-') {
+            m_weights.insert(m_weights.begin(), 0);
+            continue;
+        }
+        const int shift = group == 'S'   ? 0
+                          : group == 'F' ? split.subfleetBits
+                                         : split.fleetBits + split.subfleetBits;
+        if (i + 1 == m_pattern.size() || m_pattern[i + 1] != group) {
+            place = 1;
+        }
+        m_weights.insert(m_weights.begin(), place << shift);
+        place *= 10;
+    }
     for (int id = 0; id < kIdCount; ++id) {
         MemoryFields encoder;
         encoder.decimalText = FormatDecimal(id);
@@ -161,33 +179,30 @@ std::optional<int> TalkGroupTable::Parse(std::string_view text) const {
     return ParseAfs(text);
 }
 
-// Reads the groups by the pattern's digit positions, then accepts the text
-// only when it is exactly the table's text of the ID they give: that one
-// comparison refuses out-of-range groups ('16-000', '00-008') and keeps the
-// reading in step with the core.
+// Sums the digits by their weights in the ID, then accepts the text only
+// when it is exactly the table's text of that ID: that one comparison refuses
+// out-of-range groups ('16-000', '00-008') and keeps the reading in step with
+// the core.
 std::optional<int> TalkGroupTable::ParseAfs(std::string_view text) const {
-    if (text.size() != m_pattern.size()) {
+    if (text.size() != m_weights.size()) {
         return std::nullopt;
     }
-    std::array<int, 3> groups{};
+    int id = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char place = m_pattern[i];
-        const char c = text[i];
-        if (place == '-') {
-            if (c != '-') {
+        const int weight = m_weights[i];
+        if (weight == 0) {
+            if (text[i] != '-') {
                 return std::nullopt;
             }
             continue;
         }
-        if (!IsDigit(c)) {
+        const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+        if (digit > 9) {
             return std::nullopt;
         }
-        int& group = groups[place == 'A' ? 0U : place == 'F' ? 1U : 2U];
-        group = group * 10 + (c - '0');
+        id += static_cast<int>(digit) * weight;
     }
-    const int id = (groups[0] << (m_split.fleetBits + m_split.subfleetBits)) +
-                   (groups[1] << m_split.subfleetBits) + groups[2];
-    if (id >= kIdCount || m_afs[Index(id)] != text) {
+    if (id >= kIdCount || std::memcmp(m_afs[Index(id)].data(), text.data(), text.size()) != 0) {
         return std::nullopt;
     }
     return id;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zembra::cli {
 
@@ -50,19 +51,24 @@ public:
     // number 0 to 2047, the split's AFS form exactly, or "0x" and hexadecimal
     // digits. Anything else, the empty text included, names none.
     std::optional<int> Parse(std::string_view text) const;
+    // The same for a text that is exactly the split's AFS form, no blanks.
+    std::optional<int> ParseAfs(std::string_view text) const;
 
     const std::string& Decimal(int id) const { return m_decimal[Index(id)]; }
     const std::string& Afs(int id) const { return m_afs[Index(id)]; }
     const std::string& Hex(int id) const { return m_hex[Index(id)]; }
     const std::string& Text(int id, IdForm form) const;
     const std::string& Pattern() const { return m_pattern; }
+    // What each character of the AFS form, read as a digit, adds to the ID;
+    // 0 for a "-".
+    const std::vector<int>& AfsWeights() const { return m_weights; }
 
 private:
     static std::size_t Index(int id) { return static_cast<std::size_t>(id); }
-    std::optional<int> ParseAfs(std::string_view text) const;
 
     FleetSplit m_split;
     std::string m_pattern;
+    std::vector<int> m_weights;
     std::array<std::string, kIdCount> m_decimal;
     std::array<std::string, kIdCount> m_afs;
     std::array<std::string, kIdCount> m_hex;
