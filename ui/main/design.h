@@ -49,7 +49,7 @@ inline constexpr const char* kFormName = "frmMain";
 inline constexpr const char* kCaption = "Zembra Converter";
 inline constexpr int kClientWidth = 3045;
 inline constexpr int kClientHeight = 2145;
-inline constexpr const char* kIcon = ":/icons/zembra.png";
+inline constexpr const char* kIcon = ":/icons/zembra-32.png";
 
 // "MS Sans Serif" where it exists, a plain sans-serif face elsewhere.
 inline constexpr std::array<const char*, 2> kFontFamilies{"MS Sans Serif", "DejaVu Sans"};
