@@ -25,6 +25,8 @@ std::string ErrorText(int error) {
     return error == CSV_ENOMEM ? "a field longer than 16 MiB" : csv_strerror(error);
 }
 
+bool EndsField(char c) { return c == ',' || c == '\n' || c == '\r'; }
+
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == kNone; }
 
 // libcsv skips blanks, tabs and line ends before a row begins. The row is
@@ -109,7 +111,8 @@ private:
     std::string m_raw;
     std::size_t m_rowStart = kNone;
     std::vector<std::size_t> m_fieldEnds;
-    std::vector<std::optional<std::string>> m_values;
+    std::vector<std::string> m_values;       // set only for the fields Wanted()
+    std::vector<std::string_view> m_fields;  // of the row being written
     std::size_t m_fieldCount = 0;
     bool m_overlong = false;
     long m_rowLine = 0;
@@ -146,8 +149,8 @@ bool CsvRewriter::TakeStart() {
 
 bool CsvRewriter::Parse(std::string_view bytes) {
     while (!bytes.empty() && (m_state == State::Header || m_state == State::Rows)) {
-        const std::size_t cut = bytes.find_first_of(",\r\n");
-        const std::size_t length = cut == kNone ? bytes.size() : cut + 1;
+        const auto cut = std::find_if(bytes.begin(), bytes.end(), EndsField);
+        const auto length = static_cast<std::size_t>(cut - bytes.begin()) + (cut != bytes.end());
         ParseSegment(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }
@@ -246,8 +249,10 @@ void CsvRewriter::OnField(std::string_view value) {
         EnsureRowStart();
         m_fieldEnds.push_back(m_atEnd ? m_raw.size() : m_raw.size() - 1);
         if (Wanted(m_fieldCount)) {
-            m_values.resize(m_fieldCount + 1);
-            m_values[m_fieldCount] = std::string(value);
+            if (m_values.size() <= m_fieldCount) {
+                m_values.resize(m_fieldCount + 1);
+            }
+            m_values[m_fieldCount].assign(value);
         }
     }
     ++m_fieldCount;
@@ -266,7 +271,6 @@ void CsvRewriter::OnRow() {
     m_counted = 0;
     m_rowStart = kNone;
     m_fieldEnds.clear();
-    m_values.clear();
     m_fieldCount = 0;
     m_overlong = false;
 }
@@ -323,7 +327,7 @@ void CsvRewriter::StartHeader() {
 void CsvRewriter::WriteRow() {
     std::optional<int> id;
     if (m_idColumn < m_fieldCount) {
-        const std::string& text = *m_values[m_idColumn];
+        const std::string& text = m_values[m_idColumn];
         id = m_table.Parse(text);
         if (!id) {
             m_diagnostics.NotAnId(m_source, m_rowLine, text);
@@ -338,14 +342,15 @@ void CsvRewriter::WriteRow() {
     // text stands under its own header.
     std::size_t length = m_anyAdded ? std::max(m_fieldCount, m_width) : m_fieldCount;
     const auto fills = [&](const Target& t) {
-        return id && !t.added && (t.column >= m_fieldCount || IsBlank(*m_values[t.column]));
+        return id && !t.added && (t.column >= m_fieldCount || IsBlank(m_values[t.column]));
     };
     for (const Target& target : m_targets) {
         if (fills(target)) {
             length = std::max(length, target.column + 1);
         }
     }
-    std::vector<std::string_view> fields;
+    std::vector<std::string_view>& fields = m_fields;
+    fields.clear();
     const auto addNew = [&] {
         for (const Target& target : m_targets) {
             if (target.added) {
