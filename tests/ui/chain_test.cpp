@@ -107,6 +107,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Keystroke{"DecSameAfsText", false, "5", Qt::Key_Home, '0', 1, 0, 1, false}),
     RowName<Keystroke>);
 
+// QLineEdit signals a change when a selection is typed over with the same
+// text; the text has not changed, so nothing may convert.
+TEST_F(WindowTest, TypingOverASelectionWithTheSameTextIsNoChange) {
+    SwitchMode();
+    TypeIntoInput(" 1-001");
+    SwitchMode();
+    Click(txtDec, txtDec->rect().center());
+    ASSERT_EQ(txtDec->text(), "129");
+    window->ops.clear();
+    Key(Qt::Key_End);
+    Key(Qt::Key_Left, Qt::ShiftModifier);
+    Type("9");
+    Paste("129");
+    EXPECT_TRUE(window->ops.empty());
+    EXPECT_EQ(txtAFS->text(), " 1-001");
+}
+
 TEST_F(WindowTest, ARedDecimalFieldStaysRedUntilItsWriterRuns) {
     SwitchMode();
     TypeIntoInput("09-102");

@@ -73,7 +73,9 @@ protected:
     }
 
     QString RandomPaste() {
-        switch (Pick(0, 3)) {
+        switch (Pick(0, 4)) {
+            case 4:
+                return InputField()->text();
             case 0:
                 return QString::number(Pick(0, 2100));
             case 1:
@@ -102,7 +104,8 @@ protected:
         if (roll < 63) return Key(Qt::Key_Delete), "delete";
         if (roll < 69) {
             const Qt::Key moves[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right};
-            return Key(moves[Pick(0, 3)]), "move";
+            const bool select = Pick(0, 2) == 0;  // typing then replaces the selection
+            return Key(moves[Pick(0, 3)], select ? Qt::ShiftModifier : Qt::NoModifier), "move";
         }
         if (roll < 77) return Paste(RandomPaste()), "paste";
         if (roll < 82) {

@@ -79,8 +79,8 @@ frmMain::frmMain(QWidget* parent)
     QWidget::setTabOrder(txtDec.edit(), txtAFS.edit());
     QWidget::setTabOrder(txtAFS.edit(), txtHex.edit());
 
-    connect(txtDec.edit(), &QLineEdit::textChanged, this, &frmMain::txtDec_Change);
-    connect(txtAFS.edit(), &QLineEdit::textChanged, this, &frmMain::txtAFS_Change);
+    txtDec.OnChange(this, [this] { txtDec_Change(); });
+    txtAFS.OnChange(this, [this] { txtAFS_Change(); });
     txtDec.edit()->installEventFilter(this);
     txtAFS.edit()->installEventFilter(this);
 

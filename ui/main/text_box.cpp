@@ -17,7 +17,8 @@ TextBox::TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFo
     m_edit->setObjectName(QString::fromLatin1(design.name));
     m_edit->setFont(font);
     m_edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    m_edit->setText(QString::fromLatin1(design.text));
+    m_text = QString::fromLatin1(design.text);
+    m_edit->setText(m_text);
     SetGeometry(TwipsToPixels(design.rect, *m_host));
     if (design.backColor) SetBackColor(*design.backColor);
     SetEnabled(design.enabled);
@@ -67,6 +68,15 @@ void TextBox::SetBackColor(BackColor color) {
     QPalette palette = m_edit->palette();
     palette.setColor(QPalette::All, QPalette::Base, ToQColor(color));
     m_edit->setPalette(palette);
+}
+
+void TextBox::OnChange(QObject* context, std::function<void()> handler) {
+    QObject::connect(m_edit, &QLineEdit::textChanged, context,
+                     [this, handler = std::move(handler)](const QString& text) {
+                         if (text == m_text) return;
+                         m_text = text;
+                         handler();
+                     });
 }
 
 Text TextBox::GetText() const { return ToText(m_edit->text()); }

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
+#include <functional>
 #include <optional>
 
 #include "core/converter_fields.h"
@@ -14,6 +16,7 @@
 
 class QFont;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace zembra {
@@ -32,14 +35,21 @@ public:
     void SetBackColor(BackColor color);
 
     Text GetText() const;
-    // Raises textChanged, inside the call, only when the text differs.
+    // Runs the change handler, inside the call, only when the text differs.
     void SetText(TextView text);
+
+    // The change handler runs for every change of the text, typed or
+    // written, inside the edit or write. An edit that leaves the text as it
+    // was (a selection typed over with the same text) is no change, although
+    // QLineEdit signals one.
+    void OnChange(QObject* context, std::function<void()> handler);
 
 private:
     void SetGeometry(const QRect& pixels);
 
     QWidget* m_host;
     QLineEdit* m_edit;
+    QString m_text;  // as the change handler last saw it
     std::optional<BackColor> m_backColor;
 };
 
