@@ -26,6 +26,7 @@ TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format locales
     xvfb xauth openbox xdotool x11-apps imagemagick
+    time bc
     "${PACKAGE_PACKAGES[@]}"
 )
 
