@@ -33,12 +33,12 @@ void Describe(CLI::App& app, Settings& settings) {
         "AA-FFS) and hexadecimal (0x...), a whole list at a time. Reads the FILEs, or standard\n"
         "input when there are none or for \"-\", and writes to standard output.");
     app.add_option("FILE", settings.files, "Input files, read in order")->type_name("");
-    CLI::Option* csv = app.add_flag(
-        "--csv", settings.csv,
-        "Read CSV with a header row and write it back with Decimal, AFS and Hex columns added");
-    CLI::Option* column = app.add_option(
-        "--column", settings.column,
-        "With --csv: the column that holds the IDs, by header name or by number from 1");
+    CLI::Option* csv =
+        app.add_flag("--csv", settings.csv,
+                     "CSV with a header row in and out: adds Decimal, AFS and Hex columns");
+    CLI::Option* column =
+        app.add_option("--column", settings.column,
+                       "With --csv: the ID column, by header name or by number from 1");
     column->type_name("NAME|N");
     csv->needs(column);
     column->needs(csv);
@@ -46,8 +46,7 @@ void Describe(CLI::App& app, Settings& settings) {
         ->type_name("dec|afs|hex")
         ->check(CLI::IsMember({"dec", "afs", "hex"}).description(""));
     app.add_option("--split", settings.split,
-                   "Bits of agency, fleet and subfleet, adding up to 11; AFS text is read and "
-                   "written in that cut")
+                   "Agency, fleet and subfleet bits, adding up to 11, for AFS in and out")
         ->type_name("A:F:S")
         ->capture_default_str()
         ->check(CLI::Validator(
@@ -63,7 +62,7 @@ void Describe(CLI::App& app, Settings& settings) {
         "Each line that holds no talk-group ID is reported on standard error with its file and\n"
         "line number, and written with the converted texts empty.\n"
         "Exit status: 0 when every ID converted, 1 when some were refused, 2 for a usage error\n"
-        "or an unreadable file.");
+        "or an unreadable file.\n");
 }
 
 std::vector<IdForm> Forms(const std::string& to) {
