@@ -62,7 +62,7 @@ void Describe(CLI::App& app, Settings& settings) {
         "Each line that holds no talk-group ID is reported on standard error with its file and\n"
         "line number, and written with the converted texts empty.\n"
         "Exit status: 0 when every ID converted, 1 when some were refused, 2 for a usage error\n"
-        "or an unreadable file.\n");
+        "or an unreadable file.");
 }
 
 std::vector<IdForm> Forms(const std::string& to) {
