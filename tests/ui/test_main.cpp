@@ -20,10 +20,19 @@ class NoModalLeftOpen : public ::testing::EmptyTestEventListener {
     }
 };
 
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform says this for every window it shows.
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+    standardHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(QuietOffscreen);
     QApplication app(argc, argv);
     // After the QApplication: its constructor sets the locale from the environment.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
