@@ -70,11 +70,17 @@ const LineCase kLineCases[] = {
      1},
     {"bad bytes are escaped",
      {},
-     std::string("\xFF\xFE\n1\0\n\xC3\xA9\x1B\n", 9),
+     std::string("\xFF\xFE\n1\0\n\xC3\xA9\x1B\x7F\n", 10),
      "\t\t\n\t\t\n\t\t\n",
      NotAnId("<stdin>:1", "\\xFF\\xFE") + NotAnId("<stdin>:2", "1\\x00") +
-         NotAnId("<stdin>:3", "\xC3\xA9\\x1B"),
+         NotAnId("<stdin>:3", "\xC3\xA9\\x1B\\x7F"),
      1},
+    {"last line cut by the end of the input",
+     {},
+     "12\n34",
+     "12\t00-014\tC\n34\t00-042\t22\n",
+     "",
+     0},
     {"a megabyte line",
      {},
      "5\n" + kLongLine + "\n6\n",
@@ -83,9 +89,10 @@ const LineCase kLineCases[] = {
      1},
     {"blanks up to the line limit",
      {},
-     kBlanks + "5\n" + kBlanks + " 5\n",
-     "5\t00-005\t5\n\t\t\n",
-     NotAnId("<stdin>:2", std::string(40, ' ') + "..."),
+     kBlanks + "5\n" + kBlanks + "5 \n" + kBlanks + "5\rx\n",
+     "5\t00-005\t5\n\t\t\n\t\t\n",
+     NotAnId("<stdin>:2", std::string(40, ' ') + "...") +
+         NotAnId("<stdin>:3", std::string(40, ' ') + "..."),
      1},
 };
 
