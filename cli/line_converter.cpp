@@ -50,10 +50,10 @@ LineConverter::LineConverter(const TalkGroupTable& table, const std::vector<IdFo
     std::copy_n(weights.begin(), std::min(weights.size(), kWordText), m_afsWeights.begin());
 }
 
-// 0 for texts too long for a word, which no line's key can equal.
+// A text too long for a word gets a length byte that no line's key has.
 std::uint64_t LineConverter::Key(std::string_view text) {
     if (text.size() > kWordText) {
-        return 0;
+        return ~std::uint64_t{0};
     }
     std::uint64_t key = std::uint64_t{text.size()} << 56U;
     for (std::size_t i = 0; i < text.size(); ++i) {
