@@ -189,7 +189,8 @@ void LineConverter::ConvertLine(std::string_view line, std::string_view source, 
     if (line.size() <= kMaxLineBytes) {
         if (const auto id = m_table.Parse(line)) {
             const auto index = static_cast<std::size_t>(*id);
-            m_out.Append({m_slots.data() + index * kSlotBytes, m_lengths[index]});
+            std::memcpy(m_out.Reserve(kSlotBytes), m_slots.data() + index * kSlotBytes, kSlotBytes);
+            m_out.Commit(m_lengths[index]);
             m_out.EndLine();
             return;
         }

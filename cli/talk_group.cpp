@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/talk_group.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -11,7 +12,7 @@ namespace zembra::cli {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -165,15 +166,16 @@ const std::string& TalkGroupTable::Text(int id, IdForm form) const {
 }
 
 std::optional<int> TalkGroupTable::Parse(std::string_view text) const {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return std::nullopt;
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         return ParseDigits(text.substr(2), 16);
     }
-    if (text.find_first_not_of("0123456789") == std::string_view::npos) {
+    if (std::all_of(text.begin(), text.end(), IsDigit)) {
         return ParseDigits(text, 10);
     }
     return ParseAfs(text);
