@@ -15,19 +15,22 @@
 #include <iterator>
 
 #include "app/version.h"
+#include "ui/main/twips.h"
 
 namespace zembra {
 
 namespace {
 
-// Design units are twips; Qt's device-independent pixels are 96-DPI pixels,
-// 15 twips each, and high-DPI scaling maps them to the screen.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
-
+// Design units are twips, turned into pixels by the main window's one
+// conversion, so that the window, its labels and their fonts scale together.
 constexpr int kClientWidth = 4815;
 constexpr int kClientHeight = 3495;
 constexpr int kPictureBorder = 2;  // pixels, on every side
 constexpr int kInnerWidth = 4755;
+// The picture's 320 by 240 pixels at 96 dots per inch: its natural size
+// there, and the same share of the window on any other screen.
+constexpr int kPictureWidth = 4800;
+constexpr int kPictureHeight = 3600;
 constexpr int kTimer1Interval = 7500;  // milliseconds
 constexpr int kTimer2Interval = 100;
 const char* const kPicture = ":/about/cheese.jpg";
@@ -76,7 +79,9 @@ protected:
         QPainter painter(this);
         const QRect inner = contentsRect();
         painter.setClipRect(inner);
-        painter.drawPixmap(inner.topLeft(), m_picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(
+            QRect(inner.topLeft(), TwipsToPixels(kPictureWidth, kPictureHeight, *this)), m_picture);
         painter.setClipping(false);
         drawFrame(&painter);
     }
@@ -97,11 +102,11 @@ public:
         setObjectName(QStringLiteral("frmAbout"));
         // Replaced by Form_Load before the window shows.
         setWindowTitle(QStringLiteral("  About ") + QString::fromUtf8(version::kProductName));
-        setFixedSize(Px(kClientWidth), Px(kClientHeight));
+        setFixedSize(TwipsToPixels(kClientWidth, kClientHeight, *this));
 
         Picture1 = new PictureBox(this);
         Picture1->setObjectName(QStringLiteral("Picture1"));
-        Picture1->setGeometry(0, 0, Px(kClientWidth), Px(kClientHeight));
+        Picture1->setGeometry(QRect(QPoint(0, 0), size()));
 
         QLabel** labels[] = {&lblOpening, &lblBy,      &lblCompany,
                              &lblTitle,   &lblVersion, &lblCopyright};
@@ -113,8 +118,8 @@ public:
             label->setText(QString::fromUtf8(design.caption));
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setFont(LabelFont(design.points));
-            label->setGeometry(kPictureBorder, kPictureBorder + Px(design.top), Px(kInnerWidth),
-                               Px(design.height));
+            label->setGeometry(TwipsToPixels({0, design.top, kInnerWidth, design.height}, *label)
+                                   .translated(kPictureBorder, kPictureBorder));
             *labels[i] = label;
         }
         QPalette black = lblTitle->palette();

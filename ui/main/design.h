@@ -9,21 +9,21 @@
 #include <optional>
 
 #include "core/converter_fields.h"
+#include "ui/main/twips.h"
 
 namespace zembra::design {
 
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using zembra::TwipsRect;
 
 // The pointers the fields use: the control's own default, or "no drop".
 enum class MousePointer { Default = 0, NoDrop = 12 };
 
 struct TextBoxDesign {
     const char* name;
+    // What a screen reader calls the field. It names the number the field
+    // holds, whichever row the field stands in and whatever the label beside
+    // it says.
+    const char* accessibleName;
     TwipsRect rect;
     const char* text;
     std::optional<BackColor> backColor;  // none: the toolkit's own background
@@ -57,12 +57,12 @@ inline constexpr double kFontPoints = 13.5;
 
 // In tab order: txtDec 0, txtAFS 1, txtHex 4 (the labels' tab indexes take
 // no focus).
-inline constexpr TextBoxDesign txtDec{"txtDec", {1020, 240, 1635, 420}, "0", kValidColor,
-                                      true,     MousePointer::Default};
-inline constexpr TextBoxDesign txtAFS{"txtAFS", {1020, 780, 1635, 435}, "00-000", std::nullopt,
-                                      false,    MousePointer::NoDrop};
-inline constexpr TextBoxDesign txtHex{"txtHex", {1020, 1560, 1635, 420}, "0", kValidColor,
-                                      false,    MousePointer::Default};
+inline constexpr TextBoxDesign txtDec{"txtDec",    "Decimal", {1020, 240, 1635, 420}, "0",
+                                      kValidColor, true,      MousePointer::Default};
+inline constexpr TextBoxDesign txtAFS{"txtAFS",     "AFS", {1020, 780, 1635, 435}, "00-000",
+                                      std::nullopt, false, MousePointer::NoDrop};
+inline constexpr TextBoxDesign txtHex{"txtHex",    "Hexadecimal", {1020, 1560, 1635, 420}, "0",
+                                      kValidColor, false,         MousePointer::Default};
 
 inline constexpr LabelDesign lblDec{"lblDec", {240, 300, 735, 375}, "DEC"};
 inline constexpr LabelDesign lblAFS{"lblAFS", {300, 840, 615, 375}, "AFS"};

@@ -78,6 +78,8 @@ frmMain::frmMain(QWidget* parent)
     BuildMenus();
     QWidget::setTabOrder(txtDec.edit(), txtAFS.edit());
     QWidget::setTabOrder(txtAFS.edit(), txtHex.edit());
+    // lblDec and lblAFS get theirs from ToggleMode, as the fields move.
+    Label1->setBuddy(txtHex.edit());
 
     txtDec.OnChange(this, [this] { txtDec_Change(); });
     txtAFS.OnChange(this, [this] { txtAFS_Change(); });

@@ -15,6 +15,7 @@ namespace zembra {
 TextBox::TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font)
     : m_host(new QWidget(parent)), m_edit(new QLineEdit(m_host)) {
     m_edit->setObjectName(QString::fromLatin1(design.name));
+    m_edit->setAccessibleName(QString::fromLatin1(design.accessibleName));
     m_edit->setFont(font);
     m_edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     m_text = QString::fromLatin1(design.text);
@@ -61,13 +62,17 @@ void TextBox::SetMousePointer(design::MousePointer pointer) {
 }
 
 // The colour goes into every colour group: a disabled field paints with the
-// Disabled group, and the output field is always disabled.
+// Disabled group, and the output field is always disabled. Red is the only
+// sign of an invalid entry on screen; the accessible description carries the
+// same news to a screen reader, which sees no colours.
 void TextBox::SetBackColor(BackColor color) {
     if (m_backColor == color) return;
     m_backColor = color;
     QPalette palette = m_edit->palette();
     palette.setColor(QPalette::All, QPalette::Base, ToQColor(color));
     m_edit->setPalette(palette);
+    m_edit->setAccessibleDescription(color == kInvalidColor ? QString::fromLatin1(kInvalidEntry)
+                                                            : QString());
 }
 
 void TextBox::OnChange(QObject* context, std::function<void()> handler) {

@@ -21,6 +21,9 @@ class QWidget;
 
 namespace zembra {
 
+// The accessible description of a field while it is red.
+inline constexpr const char* kInvalidEntry = "Invalid entry";
+
 class TextBox {
 public:
     TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font);
@@ -32,6 +35,7 @@ public:
     void SetHeight(int twips);
     void SetEnabled(bool enabled);
     void SetMousePointer(design::MousePointer pointer);
+    // Red marks an invalid entry, also for assistive technology.
     void SetBackColor(BackColor color);
 
     Text GetText() const;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // ToggleMode: decides from item 1's mark alone, then writes the new mode's
 // layout one property at a time. It writes no text, so it starts no
-// conversion.
+// conversion. The labels stay where they are while the fields swap rows, so
+// each label is tied anew to the field beside it, for assistive technology.
 #include "ui/main/toggle_mode.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "ui/main/frm_main.h"
 
@@ -22,12 +24,15 @@ void ToggleMode(frmMain& form) {
         item2.setChecked(false);
     }
 
+    const bool decimalToAfs = item1.isChecked();
     const design::ModeLayout& layout =
-        item1.isChecked() ? design::kDecimalToAfsLayout : design::kAfsToDecimalLayout;
+        decimalToAfs ? design::kDecimalToAfsLayout : design::kAfsToDecimalLayout;
     form.txtDec.SetTop(layout.decTop);
     form.txtAFS.SetTop(layout.afsTop);
     form.lblDec->setText(QString::fromLatin1(layout.upperCaption));
     form.lblAFS->setText(QString::fromLatin1(layout.lowerCaption));
+    form.lblDec->setBuddy(decimalToAfs ? form.txtDec.edit() : form.txtAFS.edit());
+    form.lblAFS->setBuddy(decimalToAfs ? form.txtAFS.edit() : form.txtDec.edit());
     form.txtDec.SetEnabled(layout.decEnabled);
     form.txtAFS.SetEnabled(layout.afsEnabled);
     form.txtDec.SetMousePointer(layout.decPointer);

@@ -8,18 +8,30 @@
 namespace zembra {
 
 namespace {
+
 constexpr double kTwipsPerInch = 1440.0;
+
+int TwipsToPixelsX(int twips, const QWidget& onScreen) {
+    return TwipsToPixels(twips, onScreen.logicalDpiX());
 }
+
+int TwipsToPixelsY(int twips, const QWidget& onScreen) {
+    return TwipsToPixels(twips, onScreen.logicalDpiY());
+}
+
+}  // namespace
 
 int TwipsToPixels(int twips, double logicalDpi) {
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
-QRect TwipsToPixels(const design::TwipsRect& rect, const QWidget& onScreen) {
-    const double dpiX = onScreen.logicalDpiX();
-    const double dpiY = onScreen.logicalDpiY();
-    return {TwipsToPixels(rect.left, dpiX), TwipsToPixels(rect.top, dpiY),
-            TwipsToPixels(rect.width, dpiX), TwipsToPixels(rect.height, dpiY)};
+QSize TwipsToPixels(int width, int height, const QWidget& onScreen) {
+    return {TwipsToPixelsX(width, onScreen), TwipsToPixelsY(height, onScreen)};
+}
+
+QRect TwipsToPixels(const TwipsRect& rect, const QWidget& onScreen) {
+    return {QPoint(TwipsToPixelsX(rect.left, onScreen), TwipsToPixelsY(rect.top, onScreen)),
+            TwipsToPixels(rect.width, rect.height, onScreen)};
 }
 
 }  // namespace zembra
