@@ -26,6 +26,8 @@ TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format locales
     xvfb xauth openbox xdotool x11-apps imagemagick
+    # xrdb, which announces a screen's DPI (Xft.dpi) for the high-DPI screenshots.
+    x11-xserver-utils
     time bc
     "${PACKAGE_PACKAGES[@]}"
 )
