@@ -11,9 +11,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(zembra::version::kProductName));
     QApplication::setOrganizationName(QString::fromLatin1(zembra::version::kCompanyName));
     QApplication::setApplicationVersion(QString::fromLatin1(zembra::version::kFull));
-    // Ties the windows to the installed org.example.Zembra.desktop. No
-    // application display name: it would be appended to every window title.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zembra"));
+    // Ties the windows to the installed desktop entry. No application
+    // display name: it would be appended to every window title.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(zembra::version::kAppId));
 
     zembra::frmMain window;
     window.show();
