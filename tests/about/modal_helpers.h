@@ -5,36 +5,43 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
+
+inline void PrintTo(const QString& s, std::ostream* out) {
+    *out << testing::PrintToString(s.toStdString());
+}
 
 namespace zembra::testing {
 
-// Calls `act` with the modal window as soon as one is open. Gives up with a
-// failure after a few seconds so that a window that never opens cannot hang
-// the run.
-inline void OnNextModal(std::function<void(QWidget*)> act) {
+// A poll still waiting at a test's end fails it (see test_main.cpp).
+inline const QString kModalPoll = QStringLiteral("OnNextModal");
+
+// Calls `act` with the modal window as soon as one is open.
+inline void OnNextModal(const std::function<void(QWidget*)>& act) {
     auto* poll = new QTimer(qApp);
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && clock->elapsed() < 5000) {
-            return;
+    poll->setObjectName(kModalPoll);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->setObjectName(QString());
+            poll->deleteLater();
+            act(modal);
         }
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-        if (modal == nullptr) {
-            ADD_FAILURE() << "no modal window opened";
-            return;
-        }
-        act(modal);
     });
     poll->start(0);
+}
+
+// Dismisses a message box with OK, and the About window as its Timer1 does.
+inline void Dismiss(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        box->button(QMessageBox::Ok)->click();
+    } else {
+        QMetaObject::invokeMethod(modal->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+    }
 }
 
 }  // namespace zembra::testing

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
-// Runs the Help menu and About window tests inside one QApplication, headless
-// unless a platform is set, and fails a test that leaves a modal window open.
+// Runs the tests in one QApplication, headless unless a platform is set; a
+// test fails that leaves a modal window open or waits for one in vain.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QWidget>
 #include <clocale>
+
+#include "modal_helpers.h"
 
 namespace {
 
-class NoModalLeftOpen : public ::testing::EmptyTestEventListener {
+class ModalWindowsSettled : public ::testing::EmptyTestEventListener {
     void OnTestEnd(const ::testing::TestInfo& /*info*/) override {
+        for (QTimer* poll : qApp->findChildren<QTimer*>(zembra::testing::kModalPoll)) {
+            ADD_FAILURE() << "no modal window opened while the test waited for one";
+            delete poll;
+        }
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ADD_FAILURE() << "a modal window is still open: " << modal->objectName().toStdString();
             modal->close();
@@ -21,14 +26,15 @@ class NoModalLeftOpen : public ::testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // After QApplication, which sets the locale from the environment: a
-    // comma-decimal locale makes any locale-dependent code show itself.
+    // After QApplication has set it: a comma-decimal locale exposes misreads.
     std::setlocale(LC_ALL, "de_DE.UTF-8");
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new NoModalLeftOpen);
+    // Ahead of the printer, so that its verdict includes these checks.
+    auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
+    auto* printer = listeners.Release(listeners.default_result_printer());
+    listeners.Append(new ModalWindowsSettled);
+    listeners.Append(printer);
     return RUN_ALL_TESTS();
 }
