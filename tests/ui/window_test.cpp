@@ -1,0 +1,388 @@
+// SPDX-License-Identifier: MIT
+// frmMain driven as a user drives it, headless: start-up, modes, change chains,
+// colours, titles, caret, pointers, accessibility, and 20,000 random actions.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/memory_fields.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/qt_text.h"
+#include "ui/main/text_box.h"
+#include "ui/main/twips.h"
+
+namespace zembra::testing {
+namespace {
+
+using Op = MemoryFields::Op;
+
+// Logs what shows which handlers and converters ran: each converter run ends
+// with the hexadecimal echo, the decimal field's handler starts by reading a
+// check mark, the AFS field's handler by reading the AFS text (the encoder never does).
+class RecordingWindow : public frmMain {
+public:
+    mutable std::vector<Op> ops;
+
+    Text GetAfsText() const override {
+        return ops.push_back(Op::GetAfsText), frmMain::GetAfsText();
+    }
+    bool IsActionItemChecked(int i) const override {
+        return ops.push_back(Op::IsActionItemChecked), frmMain::IsActionItemChecked(i);
+    }
+    void SetHexText(TextView t) override { ops.push_back(Op::SetHexText), frmMain::SetHexText(t); }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QApplication::processEvents();  // the caret move that focusing sends
+    }
+    void TearDown() override { EXPECT_EQ(QApplication::activeModalWidget(), nullptr); }
+
+    QLabel* Label(const char* name) const { return window.findChild<QLabel*>(name); }
+    QAction* Item(int n) const {
+        return window.findChild<QAction*>(QStringLiteral("mnuActionItems%1").arg(n));
+    }
+    bool DecimalToAfs() const { return Item(1)->isChecked(); }
+    QLineEdit* InputField() const { return DecimalToAfs() ? txtDec : txtAFS; }
+    QRect InClient(const QWidget* w) const {
+        return {w->mapTo(window.centralWidget(), QPoint()), w->size()};
+    }
+    void SwitchMode(int item = 1) { Item(item)->trigger(); }
+
+    // With no widget QTest sends keys where a user's go: to an open menu, the
+    // focused widget or the active window. Keys and clicks may move the focus,
+    // after which a field moves its caret: events are processed then.
+    static inline QWidget* const kUser = nullptr;
+    static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(kUser, key, modifiers);
+        QApplication::processEvents();
+    }
+    static void Type(const QString& keys) { QTest::keyClicks(kUser, keys); }
+    static void Click(QWidget* widget, QPoint at) {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+    }
+    static void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Key(Qt::Key_V, Qt::ControlModifier);
+    }
+    // Clicks into the input field and pastes the text over all of it.
+    void Enter(const QString& text) {
+        Click(InputField(), InputField()->rect().center());
+        Paste(text);
+    }
+
+    // The background the field paints with, enabled or not.
+    static QColor Shown(const QLineEdit* field) {
+        return field->palette().color(field->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                      QPalette::Base);
+    }
+
+    RecordingWindow window;
+    QLineEdit* txtDec = window.findChild<QLineEdit*>("txtDec");
+    QLineEdit* txtAFS = window.findChild<QLineEdit*>("txtAFS");
+    QLineEdit* txtHex = window.findChild<QLineEdit*>("txtHex");
+};
+
+TEST_F(WindowTest, OpensReadyForADecimalNumber) {
+    EXPECT_EQ((QStringList{txtDec->text(), txtAFS->text(), txtHex->text(), window.windowTitle()}),
+              (QStringList{"0", "00-000", "0", "Zembra"}));
+    EXPECT_TRUE(window.ops.empty()) << "nothing converts at start-up";
+    ASSERT_EQ(QApplication::focusWidget(), txtDec);
+    EXPECT_EQ(txtDec->cursorPosition(), 1);
+    EXPECT_FALSE(txtDec->hasSelectedText());
+
+    ASSERT_EQ(window.logicalDpiY(), 96);
+    EXPECT_EQ(window.centralWidget()->size(), QSize(203, 143));
+    const std::pair<const char*, QRect> pixels[] = {
+        {"txtDec", {68, 12, 109, 28}},  {"txtAFS", {68, 48, 109, 28}},
+        {"txtHex", {68, 104, 109, 28}}, {"lblDec", {16, 20, 49, 25}},
+        {"lblAFS", {20, 56, 41, 25}},   {"Label1", {16, 108, 49, 25}},
+        {"Line1", {0, 0, 201, 1}},      {"Line2", {12, 92, 180, 2}}};
+    for (const auto& [name, rect] : pixels)
+        EXPECT_EQ(InClient(window.findChild<QWidget*>(name)), rect) << name;
+
+    QStringList tabOrder;
+    for (QWidget* w = txtDec->nextInFocusChain(); w != txtDec; w = w->nextInFocusChain())
+        if (qobject_cast<QLineEdit*>(w) != nullptr) tabOrder << w->objectName();
+    EXPECT_EQ(tabOrder, (QStringList{"txtAFS", "txtHex"}));
+}
+
+// Alt+A opens the Action menu, and an item's access key chooses it. Qt flips a
+// checkable item's mark before the window hears of the choice, so choosing
+// the checked item must flip the mode as choosing the other does.
+TEST_F(WindowTest, EachActionItemFlipsTheModeCheckedOrNot) {
+    QMenu* menu = window.findChild<QMenu*>("mnuAction");
+    for (const char key : {'D', 'D', 'A', 'A'}) {
+        const bool decimalToAfs = !DecimalToAfs();
+        SCOPED_TRACE(::testing::Message() << "key " << key << " to " << decimalToAfs);
+        Key(Qt::Key_A, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+        Type(QString(QChar::fromLatin1(key)));
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }));
+        EXPECT_EQ(DecimalToAfs(), decimalToAfs);
+        EXPECT_EQ(Item(2)->isChecked(), !decimalToAfs);
+        EXPECT_EQ(InClient(txtDec).top(), decimalToAfs ? 12 : 48);
+        EXPECT_EQ(InClient(txtAFS).top(), decimalToAfs ? 48 : 12);
+        EXPECT_EQ(Label("lblDec")->text(), decimalToAfs ? "DEC" : "AFS");
+        EXPECT_EQ(Label("lblAFS")->text(), decimalToAfs ? "AFS" : "DEC");
+        EXPECT_EQ(txtDec->isEnabled(), decimalToAfs);
+        EXPECT_EQ(txtAFS->isEnabled(), !decimalToAfs);
+    }
+    EXPECT_TRUE(window.ops.empty()) << "a switch converts nothing";
+}
+
+TEST_F(WindowTest, KeystrokesRunEachHandlerAsOftenAsTheTextsChange) {
+    // In "Decimal to AFS" the AFS handler's runs are counted, else the decoder's.
+    const struct {
+        const char* name;
+        const char* before;
+        bool caretAtStart;
+        char key;
+        Op counted;
+        int times;
+    } rows[] = {
+        // The decoder's write of a new number raises the decimal field's
+        // handler, which decodes again; that write changes nothing.
+        {"DecoderTwiceForANewNumber", "09-10", false, '2', Op::SetHexText, 2},
+        {"DecoderOnceForTheSameNumber", "09-10", false, '2', Op::SetHexText, 1},
+        {"NoDecoderForAnInvalidText", "16-00", false, '0', Op::SetHexText, 0},
+        {"AfsHandlerForANewAfsText", "123", false, '4', Op::GetAfsText, 1},
+        {"NoAfsHandlerForTheSameAfsText", "5", true, '0', Op::GetAfsText, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (DecimalToAfs() != (row.counted == Op::GetAfsText)) SwitchMode();
+        Enter(QString::fromLatin1(row.before));
+        if (row.caretAtStart) Key(Qt::Key_Home);
+        window.ops.clear();
+        Type(QString(QChar::fromLatin1(row.key)));
+        EXPECT_EQ(std::count(window.ops.begin(), window.ops.end(), row.counted), row.times);
+    }
+    // QLineEdit signals a change when a selection is typed over with the same
+    // text, but the text is unchanged: nothing may run.
+    window.ops.clear();
+    Key(Qt::Key_Left, Qt::ShiftModifier);
+    Type("0");
+    Paste("05");
+    EXPECT_EQ(txtDec->text(), "05");
+    EXPECT_TRUE(window.ops.empty());
+}
+
+// Only a converter's run repaints a field, not a mode switch; the disabled
+// output field shows its colour too.
+TEST_F(WindowTest, ColoursLastUntilTheirWriterRunsAgain) {
+    const QColor red(Qt::red), white(Qt::white);
+    Type("12345");  // out of range: txtAFS turns red and keeps its text
+    EXPECT_EQ(txtAFS->text(), "09-102");
+    EXPECT_EQ(Shown(txtAFS), red);
+    const QImage painted = txtAFS->grab().toImage();
+    EXPECT_EQ(painted.pixelColor(6, painted.height() / 2), red);
+
+    SwitchMode();
+    EXPECT_EQ(Shown(txtAFS), red);
+    EXPECT_EQ(Shown(txtDec), white);
+    Enter("01-001");
+    EXPECT_EQ(Shown(txtAFS), red) << "the decoder does not paint its own input";
+    Type("3");  // seven characters: txtDec turns red and keeps its number
+    EXPECT_EQ(txtDec->text(), "129");
+    EXPECT_EQ(Shown(txtDec), red);
+
+    SwitchMode();
+    EXPECT_EQ(Shown(txtDec), red);
+    Enter("3000");  // out of range: txtAFS red again, txtDec stays red
+    EXPECT_EQ(txtAFS->text(), "01-0013");
+    EXPECT_EQ(txtHex->text(), "BB8");
+    EXPECT_EQ(Shown(txtDec), red);
+    Paste("16");  // a new AFS text repaints txtDec
+    EXPECT_EQ(txtAFS->text(), "00-020");
+    EXPECT_EQ(Shown(txtDec), white);
+    EXPECT_EQ(Shown(txtAFS), white);
+}
+
+TEST_F(WindowTest, TitlesCaretAndPointers) {
+    window.showMinimized();
+    EXPECT_EQ(window.windowTitle(), "Zembra, v1.0.1");
+    window.showNormal();
+    EXPECT_EQ(window.windowTitle(), "Zembra");
+
+    // A click that gives focus leaves the caret at the end, even on the first character.
+    for (QLineEdit* field : {txtDec, txtAFS}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        if (field != InputField()) SwitchMode();
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        const int textWidth = field->fontMetrics().horizontalAdvance(field->text());
+        const QPoint firstCharacter((field->width() - textWidth) / 2 + 2, field->height() / 2);
+        Click(field, firstCharacter);
+        EXPECT_EQ(field->cursorPosition(), field->text().size());
+        Click(field, firstCharacter);  // with focus, a click places the caret there
+        EXPECT_EQ(field->cursorPosition(), 0);
+    }
+
+    // Qt shows a disabled widget's parent's cursor, so this asks the native window.
+    for (int mode = 0; mode < 2; ++mode, SwitchMode()) {
+        for (QLineEdit* field : {txtDec, txtAFS}) {
+            QTest::mouseMove(Label("Label1"));
+            QTest::mouseMove(field, field->rect().center());
+            EXPECT_EQ(window.windowHandle()->cursor().shape(),
+                      field == InputField() ? Qt::IBeamCursor : Qt::ForbiddenCursor)
+                << field->objectName().toStdString();
+        }
+    }
+}
+
+// The labels stay put while the fields swap rows: each names the field beside
+// it. The red state is told without colour, set and cleared, in both modes.
+TEST_F(WindowTest, AssistiveTechnologyLearnsNamesLabelsAndTheRedState) {
+    const std::map<QString, QString> fieldFor = {
+        {"DEC", "Decimal"}, {"AFS", "AFS"}, {"HEX", "Hexadecimal"}};
+    const char* entries[][2] = {{"3000", "1234"}, {"16-000", "09-102"}};  // invalid, valid
+    for (const auto& [invalid, valid] : entries) {
+        SCOPED_TRACE(DecimalToAfs() ? "Decimal to AFS" : "AFS to Decimal");
+        for (const char* name : {"lblDec", "lblAFS", "Label1"}) {
+            const auto labelled = QAccessible::queryAccessibleInterface(Label(name))
+                                      ->relations(QAccessible::Labelled);
+            ASSERT_EQ(labelled.size(), 1) << name;
+            EXPECT_EQ(labelled[0].first->text(QAccessible::Name), fieldFor.at(Label(name)->text()))
+                << name;
+        }
+        QAccessibleInterface* output =
+            QAccessible::queryAccessibleInterface(DecimalToAfs() ? txtAFS : txtDec);
+        Enter(QString::fromLatin1(invalid));
+        EXPECT_EQ(output->text(QAccessible::Description), kInvalidEntry);
+        Enter(QString::fromLatin1(valid));
+        EXPECT_EQ(output->text(QAccessible::Description), "");
+        SwitchMode();
+    }
+}
+
+// Rounded to the nearest pixel, so a half pixel or more counts as one.
+TEST(Twips, FifteenPerPixelAt96DpiAndScaledElsewhere) {
+    const struct {
+        int twips;
+        double dpi;
+        int pixels;
+    } rows[] = {{0, 96, 0},       {7, 96, 0},       {8, 96, 1},       {3045, 96, 203},
+                {1440, 120, 120}, {1635, 144, 164}, {2145, 192, 286}, {420, 72, 21}};
+    for (const auto& row : rows)
+        EXPECT_EQ(TwipsToPixels(row.twips, row.dpi), row.pixels) << row.twips << " at " << row.dpi;
+}
+
+constexpr unsigned kSeed = 20261207u;
+constexpr BackColor kUnpainted = 0xFF000000;  // the toolkit's own background
+
+class MonkeyTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        expected.afsBackColor = kUnpainted;
+        expected.AttachFieldReactions();
+        // The user changes only the enabled field; the converters write the other.
+        QObject::connect(txtDec, &QLineEdit::textChanged, &window, [this](const QString& t) {
+            if (txtDec->isEnabled()) expected.SetDecimalText(ToText(t));
+        });
+        QObject::connect(txtAFS, &QLineEdit::textChanged, &window, [this](const QString& t) {
+            if (txtAFS->isEnabled()) expected.SetAfsText(ToText(t));
+        });
+    }
+
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    QString RandomText(int length) {
+        static const QString kKeys = QStringLiteral("0123456789012345678901234567-+.e&H abfHoODd-");
+        QString text;
+        while (length-- > 0) text += kKeys[Pick(0, static_cast<int>(kKeys.size()) - 1)];
+        return text;
+    }
+    QString RandomPaste() {
+        const int kind = Pick(0, 3);
+        if (kind == 0) return QString::number(Pick(0, 2100));
+        if (kind == 1)
+            return QString::asprintf("%02d-%02d%d", Pick(0, 17), Pick(0, 17), Pick(0, 9));
+        return kind == 2 ? InputField()->text() : RandomText(Pick(0, 100));
+    }
+
+    const char* Act() {
+        const int roll = Pick(0, 99);
+        const Qt::Key moves[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right};
+        const Qt::KeyboardModifier select = Pick(0, 2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+        QLineEdit* upper = InClient(txtDec).top() < InClient(txtAFS).top() ? txtDec : txtAFS;
+        if (roll < 50) return Type(RandomText(1)), "type";
+        if (roll < 58) return Key(Qt::Key_Backspace), "backspace";
+        if (roll < 63) return Key(Qt::Key_Delete), "delete";
+        if (roll < 69) return Key(moves[Pick(0, 3)], select), "move";
+        if (roll < 77) return Paste(RandomPaste()), "paste";
+        if (roll < 82) {
+            SwitchMode(Pick(1, 2));
+            expected.SetDecimalToAfs(!expected.decimalToAfsChecked);
+            return "switch";
+        }
+        if (roll < 88)
+            return Click(upper, {Pick(1, upper->width() - 2), upper->height() / 2}), "click";
+        return Key(Qt::Key_Tab), "tab";
+    }
+
+    void ExpectInStep() const {
+        QLineEdit* output = DecimalToAfs() ? txtAFS : txtDec;
+        EXPECT_NE(DecimalToAfs(), Item(2)->isChecked());
+        EXPECT_EQ(DecimalToAfs(), expected.decimalToAfsChecked);
+        EXPECT_LT(InClient(InputField()).top(), InClient(output).top());
+        EXPECT_TRUE(InputField()->isEnabled() && !output->isEnabled() && !txtHex->isEnabled());
+        EXPECT_EQ(ToText(txtDec->text()), expected.decimalText);
+        EXPECT_EQ(ToText(txtAFS->text()), expected.afsText);
+        EXPECT_EQ(ToText(txtHex->text()), expected.hexText);
+        EXPECT_EQ(Painted(txtDec), expected.decimalBackColor);
+        EXPECT_EQ(Painted(txtAFS), expected.afsBackColor);
+    }
+    // The colour the field shows in every state as 0x00BBGGRR, else kUnpainted.
+    static BackColor Painted(const QLineEdit* field) {
+        const QPalette& p = field->palette();
+        const QColor c = p.color(QPalette::Active, QPalette::Base);
+        const bool all = p.color(QPalette::Inactive, QPalette::Base) == c &&
+                         p.color(QPalette::Disabled, QPalette::Base) == c;
+        return all ? static_cast<BackColor>(c.red() | c.green() << 8 | c.blue() << 16) : kUnpainted;
+    }
+
+    std::mt19937 random{kSeed};
+    MemoryFields expected;
+};
+
+TEST_F(MonkeyTest, RandomActionsKeepTheWindowInStepWithTheCore) {
+    std::printf("monkey: seed %u, 20000 actions\n", kSeed);
+    ExpectInStep();
+    for (int n = 0; n < 20000 && !HasFailure(); ++n) {
+        const char* action = Act();
+        SCOPED_TRACE(::testing::Message() << "action " << n << ": " << action);
+        ExpectInStep();
+    }
+}
+
+}  // namespace
+}  // namespace zembra::testing
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // After the QApplication, whose constructor sets the locale from the environment.
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
