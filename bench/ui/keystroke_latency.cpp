@@ -43,6 +43,21 @@ std::vector<double> TimeKeys(QLineEdit* field, int keys, qsizetype maxLength,
     return micros;
 }
 
+// A paste over the whole field of a text of the given length: time from the
+// paste until the chain has run, median of a few.
+double TimePaste(QLineEdit* field, qsizetype length) {
+    const QString text(length, QLatin1Char('9'));
+    std::vector<double> micros;
+    for (int i = 0; i < 21; ++i) {
+        field->selectAll();
+        field->del();
+        const Clock::time_point start = Clock::now();
+        field->insert(text);
+        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+    }
+    return Percentile(micros, 0.5);
+}
+
 void Report(const char* mode, const std::vector<double>& micros) {
     std::printf("%-15s keys %zu  median %.1f us  p90 %.1f us  p99 %.1f us  max %.1f us\n", mode,
                 micros.size(), Percentile(micros, 0.5), Percentile(micros, 0.9),
@@ -68,6 +83,14 @@ int main(int argc, char* argv[]) {
 
     TimeKeys(txtDec, 200, 4, random);  // warm-up: fonts, glyph caches
     Report("Decimal to AFS", TimeKeys(txtDec, keys, 4, random));
+    // Linear in the length: 32,767 characters (a field's most) take 33 to 70
+    // times as long as 1,000, as warm the text layout's caches are; quadratic
+    // time would be a thousand times. The first long series is a warm-up.
+    const double short_ = TimePaste(txtDec, 1000);
+    TimePaste(txtDec, 32767);
+    const double long_ = TimePaste(txtDec, 32767);
+    std::printf("paste 1000 chars %.1f us  32767 chars %.1f us  ratio %.1f\n", short_, long_,
+                long_ / short_);
 
     // "09-10" and a last digit typed and erased: every other key decodes.
     window.findChild<QAction*>(QStringLiteral("mnuActionItems1"))->trigger();
