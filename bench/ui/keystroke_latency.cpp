@@ -19,6 +19,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+double MicrosSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
 double Percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
     return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
@@ -37,7 +41,7 @@ std::vector<double> TimeKeys(QLineEdit* field, int keys, qsizetype maxLength,
             erase ? Qt::Key_Backspace : static_cast<Qt::Key>(Qt::Key_0 + digit(random));
         const Clock::time_point start = Clock::now();
         QTest::keyClick(field, key);
-        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        micros.push_back(MicrosSince(start));
         QApplication::processEvents();  // paints, outside the measurement
     }
     return micros;
@@ -53,7 +57,7 @@ double TimePaste(QLineEdit* field, qsizetype length) {
         field->del();
         const Clock::time_point start = Clock::now();
         field->insert(text);
-        micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        micros.push_back(MicrosSince(start));
     }
     return Percentile(micros, 0.5);
 }
