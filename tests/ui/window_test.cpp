@@ -21,10 +21,10 @@
 #include <vector>
 
 #include "core/memory_fields.h"
+#include "ui/common/twips.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/qt_text.h"
 #include "ui/main/text_box.h"
-#include "ui/main/twips.h"
 
 namespace zembra::testing {
 namespace {

@@ -15,7 +15,7 @@
 #include <iterator>
 
 #include "app/version.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace zembra {
 
@@ -35,7 +35,7 @@ constexpr int kTimer1Interval = 7500;  // milliseconds
 constexpr int kTimer2Interval = 100;
 const char* const kPicture = ":/about/cheese.jpg";
 
-struct LabelDesign {
+struct PictureLabel {
     const char* name;
     int top;
     int height;
@@ -45,7 +45,7 @@ struct LabelDesign {
 
 // Top to bottom; all span the inner width of Picture1 from its left edge.
 // lblTitle and lblCopyright get their only captions in Form_Load.
-constexpr LabelDesign kLabels[] = {
+constexpr PictureLabel kLabels[] = {
     {"lblOpening", 180, 435, 13.5, "Another Cheesy Application "},
     {"lblBy", 720, 435, 9.75, "by"},
     {"lblCompany", 1080, 495, 18, version::kCompanyName},
@@ -111,21 +111,23 @@ public:
         QLabel** labels[] = {&lblOpening, &lblBy,      &lblCompany,
                              &lblTitle,   &lblVersion, &lblCopyright};
         for (std::size_t i = 0; i < std::size(kLabels); ++i) {
-            const LabelDesign& design = kLabels[i];
+            const PictureLabel& design = kLabels[i];
             auto* label = new QLabel(Picture1);
             label->setObjectName(QString::fromLatin1(design.name));
             label->setTextFormat(Qt::PlainText);
             label->setText(QString::fromUtf8(design.caption));
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setFont(LabelFont(design.points));
+            // The picture is light in every theme, so the text stays dark on
+            // it; lblTitle is black by design, and so are the others in
+            // the default theme.
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            label->setPalette(palette);
             label->setGeometry(TwipsToPixels({0, design.top, kInnerWidth, design.height}, *label)
                                    .translated(kPictureBorder, kPictureBorder));
             *labels[i] = label;
         }
-        QPalette black = lblTitle->palette();
-        black.setColor(QPalette::WindowText, Qt::black);
-        lblTitle->setPalette(black);
-
         Timer1 = new QTimer(Picture1);
         Timer1->setObjectName(QStringLiteral("Timer1"));
         Timer2 = new QTimer(Picture1);

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/converter_fields.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace zembra::design {
 

@@ -15,10 +15,10 @@
 
 #include "app/version.h"
 #include "core/afs_codec.h"
+#include "ui/common/twips.h"
 #include "ui/main/help_menu.h"
 #include "ui/main/line_control.h"
 #include "ui/main/toggle_mode.h"
-#include "ui/main/twips.h"
 
 namespace zembra {
 
@@ -38,6 +38,14 @@ QFont DesignFont() {
     font.setPointSizeF(design::kFontPoints);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+// The client area below the menu bar, in which the design places every
+// control; built first, as the fields go into it.
+QWidget* MakeClientArea(QMainWindow& window) {
+    auto* client = new QWidget(&window);
+    window.setCentralWidget(client);
+    return client;
 }
 
 QLabel* MakeLabel(QWidget* parent, const design::LabelDesign& design) {
@@ -62,24 +70,22 @@ void SendEndKey(QObject* context) {
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent, kFrame),
-      m_client(new QWidget(this)),
-      txtDec(m_client, design::txtDec, DesignFont()),
-      txtAFS(m_client, design::txtAFS, DesignFont()),
-      txtHex(m_client, design::txtHex, DesignFont()),
-      lblDec(MakeLabel(m_client, design::lblDec)),
-      lblAFS(MakeLabel(m_client, design::lblAFS)),
-      Label1(MakeLabel(m_client, design::Label1)),
-      Line1(new LineControl(m_client, design::Line1)),
-      Line2(new LineControl(m_client, design::Line2)) {
+      txtDec(MakeClientArea(*this), design::txtDec, DesignFont()),
+      txtAFS(centralWidget(), design::txtAFS, DesignFont()),
+      txtHex(centralWidget(), design::txtHex, DesignFont()),
+      lblDec(MakeLabel(centralWidget(), design::lblDec)),
+      lblAFS(MakeLabel(centralWidget(), design::lblAFS)) {
+    QWidget* client = centralWidget();
+    MakeLabel(client, design::Label1)->setBuddy(txtHex.edit());
+    // lblDec and lblAFS get theirs from ToggleMode, as the fields move.
+    new LineControl(client, design::Line1);
+    new LineControl(client, design::Line2);
     setObjectName(Latin1(design::kFormName));
     setWindowTitle(Latin1(design::kCaption));
     setWindowIcon(QIcon(Latin1(design::kIcon)));
-    setCentralWidget(m_client);
     BuildMenus();
     QWidget::setTabOrder(txtDec.edit(), txtAFS.edit());
     QWidget::setTabOrder(txtAFS.edit(), txtHex.edit());
-    // lblDec and lblAFS get theirs from ToggleMode, as the fields move.
-    Label1->setBuddy(txtHex.edit());
 
     txtDec.OnChange(this, [this] { txtDec_Change(); });
     txtAFS.OnChange(this, [this] { txtAFS_Change(); });
@@ -96,7 +102,7 @@ frmMain::frmMain(QWidget* parent)
 }
 
 void frmMain::BuildMenus() {
-    mnuAction = menuBar()->addMenu(Latin1(design::mnuActionCaption));
+    QMenu* mnuAction = menuBar()->addMenu(Latin1(design::mnuActionCaption));
     mnuAction->setObjectName(Latin1(design::mnuActionName));
     for (std::size_t i = 0; i < mnuActionItems.size(); ++i) {
         const design::MenuItemDesign& item = design::mnuActionItems[i];
@@ -115,15 +121,14 @@ void frmMain::BuildMenus() {
         mnuActionItems[i] = action;
     }
 
-    mnuHelp = menuBar()->addMenu(Latin1(design::mnuHelpCaption));
+    QMenu* mnuHelp = menuBar()->addMenu(Latin1(design::mnuHelpCaption));
     mnuHelp->setObjectName(Latin1(design::mnuHelpName));
-    for (std::size_t i = 0; i < mnuHelpItems.size(); ++i) {
+    for (std::size_t i = 0; i < design::mnuHelpItems.size(); ++i) {
         const design::MenuItemDesign& item = design::mnuHelpItems[i];
         QAction* action = mnuHelp->addAction(Latin1(item.caption));
         action->setObjectName(Latin1(item.name));
         const auto index = static_cast<std::int16_t>(i + 1);
         connect(action, &QAction::triggered, this, [index] { mnuHelpItems_Click(index); });
-        mnuHelpItems[i] = action;
     }
 }
 
@@ -147,6 +152,12 @@ void frmMain::Form_Resize() {
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    // The desktop's theme changed: the fields' text colours go with it.
+    if (event->type() == QEvent::PaletteChange) {
+        txtDec.ApplyColors();
+        txtAFS.ApplyColors();
+        txtHex.ApplyColors();
+    }
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

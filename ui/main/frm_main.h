@@ -15,7 +15,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 
 namespace zembra {
 
@@ -50,19 +49,12 @@ private:
     void txtDec_GotFocus();
     void txtAFS_GotFocus();
 
-    QWidget* m_client;
     TextBox txtDec;
     TextBox txtAFS;
     TextBox txtHex;
     QLabel* lblDec;
     QLabel* lblAFS;
-    QLabel* Label1;
-    QWidget* Line1;
-    QWidget* Line2;
-    QMenu* mnuAction = nullptr;
-    QMenu* mnuHelp = nullptr;
     std::array<QAction*, 2> mnuActionItems{};  // items 1 and 2
-    std::array<QAction*, 3> mnuHelpItems{};    // items 1 to 3
 };
 
 }  // namespace zembra

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace zembra {
 

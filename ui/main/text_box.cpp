@@ -2,13 +2,15 @@
 // The main window's text boxes on top of QLineEdit.
 #include "ui/main/text_box.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 
+#include "ui/common/readable_text.h"
+#include "ui/common/twips.h"
 #include "ui/main/back_color.h"
 #include "ui/main/qt_text.h"
-#include "ui/main/twips.h"
 
 namespace zembra {
 
@@ -21,7 +23,8 @@ TextBox::TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFo
     m_text = QString::fromLatin1(design.text);
     m_edit->setText(m_text);
     SetGeometry(TwipsToPixels(design.rect, *m_host));
-    if (design.backColor) SetBackColor(*design.backColor);
+    m_backColor = design.backColor;
+    ApplyColors();
     SetEnabled(design.enabled);
     SetMousePointer(design.pointer);
 }
@@ -61,18 +64,33 @@ void TextBox::SetMousePointer(design::MousePointer pointer) {
     }
 }
 
-// The colour goes into every colour group: a disabled field paints with the
-// Disabled group, and the output field is always disabled. Red is the only
-// sign of an invalid entry on screen; the accessible description carries the
-// same news to a screen reader, which sees no colours.
+// Red is the only sign of an invalid entry on screen; the accessible
+// description carries the same news to a screen reader, which sees no colours.
 void TextBox::SetBackColor(BackColor color) {
     if (m_backColor == color) return;
     m_backColor = color;
-    QPalette palette = m_edit->palette();
-    palette.setColor(QPalette::All, QPalette::Base, ToQColor(color));
-    m_edit->setPalette(palette);
+    ApplyColors();
     m_edit->setAccessibleDescription(color == kInvalidColor ? QString::fromLatin1(kInvalidEntry)
                                                             : QString());
+}
+
+// The background goes into every colour group: a disabled field paints with
+// the Disabled group, and the output field is always disabled. The text
+// colour goes with the background the field shows, in each group: a theme
+// meant for dark fields would write light text on the white and red ones.
+void TextBox::ApplyColors() {
+    const QPalette theme = QApplication::palette(m_edit);
+    QPalette palette;  // what is not set here follows the theme
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor background =
+            m_backColor ? ToQColor(*m_backColor) : theme.color(group, QPalette::Base);
+        if (m_backColor) palette.setColor(group, QPalette::Base, background);
+        palette.setColor(
+            group, QPalette::Text,
+            ReadableTextColor(background, theme.color(QPalette::Active, QPalette::Text),
+                              group != QPalette::Disabled));
+    }
+    m_edit->setPalette(palette);
 }
 
 void TextBox::OnChange(QObject* context, std::function<void()> handler) {

@@ -38,6 +38,10 @@ public:
     // Red marks an invalid entry, also for assistive technology.
     void SetBackColor(BackColor color);
 
+    // Text colours readable on the field's background; again after the
+    // theme's palette changes.
+    void ApplyColors();
+
     Text GetText() const;
     // Runs the change handler, inside the call, only when the text differs.
     void SetText(TextView text);

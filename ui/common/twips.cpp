@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Twips to pixels, rounded to the nearest pixel.
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 #include <QWidget>
 #include <cmath>
