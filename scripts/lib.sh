@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034  # the lists are read by the scripts that source this
 # Shared by the scripts: the Debian packages each job needs, one list each,
 # and the helper that installs the missing ones.
 
@@ -20,19 +21,47 @@ PACKAGE_PACKAGES=(
     dpkg-dev file lintian desktop-file-utils appstream
 )
 
+# The format check; git names the sources in a checkout.
+FORMAT_PACKAGES=(
+    clang-format git
+)
+
+# The fuzzer: the core alone, built with clang, its tests with GoogleTest.
+FUZZ_PACKAGES=(
+    cmake make clang libclang-rt-14-dev libgtest-dev
+)
+
+# Bootstrapping a fresh Debian 12 root and cloning the repository into it.
+FRESH_PACKAGES=(
+    debootstrap debian-archive-keyring git
+)
+
 # Running every test, the benchmarks' smoke runs, the fuzzer and the checks.
 TEST_PACKAGES=(
     "${BUILD_PACKAGES[@]}"
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format locales
+    "${FORMAT_PACKAGES[@]}"
+    "${FUZZ_PACKAGES[@]}"
+    locales
     xvfb xauth openbox xdotool x11-apps imagemagick
     # xrdb, which announces a screen's DPI (Xft.dpi) for the high-DPI screenshots.
     x11-xserver-utils
+    # Dark and high-contrast colour schemes for the screenshots.
+    qt6ct
     time bc
     "${PACKAGE_PACKAGES[@]}"
 )
 
-# Installs the named packages that are not installed yet.
+# Root, or sudo to become root: without either, the scripts stop at once with
+# one line that says what to do instead.
+root_prefix=()
+if [ "$(id -u)" -ne 0 ]; then
+    root_prefix=(sudo)
+fi
+cannot_become_root() { [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null; }
+
+# Installs the named packages that are not installed yet; when all of them
+# are installed, nothing here needs root.
 install_packages() {
     local missing=()
     local pkg
@@ -41,20 +70,26 @@ install_packages() {
             || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    if cannot_become_root; then
+        echo "$0: run it as root, or install these packages first:" \
+            "apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
     echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    "${root_prefix[@]}" apt-get update -qq
+    "${root_prefix[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # The tests pin a locale whose decimal separator is ",": make sure it exists.
 ensure_test_locale() {
     locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: no de_DE.UTF-8 locale"
+    if cannot_become_root; then
+        echo "$0: run it as root, or create the de_DE.UTF-8 locale first:" \
+            "localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+        exit 1
+    fi
+    "${root_prefix[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
 
 jobs_count() { nproc 2>/dev/null || echo 2; }
