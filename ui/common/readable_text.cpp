@@ -34,8 +34,9 @@ QColor Muted(const QColor& text, const QColor& background) {
 }  // namespace
 
 double ContrastRatio(const QColor& a, const QColor& b) {
-    const auto [darker, lighter] = std::minmax(RelativeLuminance(a), RelativeLuminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QColor ReadableTextColor(const QColor& background, const QColor& themeText, bool enabled) {
