@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QImageReader>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 #include "app/version.h"
@@ -47,6 +48,8 @@ TEST(AboutWindow, IsAFixedToolWindowWithReadableCaptionsOverTheCutOffPicture) {
     WithAboutOpen([&jpeg](QDialog* w) {
         EXPECT_EQ(w->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
         EXPECT_EQ(w->minimumSize(), w->maximumSize());
+        const QPoint offCentre = w->geometry().center() - w->screen()->availableGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 1) << "centred on the screen";
         QStringList texts;  // as a screen reader reads them
         StaticTexts(QAccessible::queryAccessibleInterface(w), texts);
         EXPECT_EQ(texts,

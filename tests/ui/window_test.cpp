@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -110,6 +111,10 @@ TEST_F(WindowTest, OpensReadyForADecimalNumber) {
     ASSERT_EQ(QApplication::focusWidget(), txtDec);
     EXPECT_EQ(txtDec->cursorPosition(), 1);
     EXPECT_FALSE(txtDec->hasSelectedText());
+
+    const QPoint offCentre =
+        window.geometry().center() - window.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1) << "centred on the screen";
 
     ASSERT_EQ(window.logicalDpiY(), 96);
     EXPECT_EQ(window.centralWidget()->size(), QSize(203, 143));
@@ -225,16 +230,21 @@ TEST_F(WindowTest, TitlesCaretAndPointers) {
     window.showNormal();
     EXPECT_EQ(window.windowTitle(), "Zembra");
 
-    // A click that gives focus leaves the caret at the end, even on the first character.
+    // A click that gives focus leaves the caret at the end with nothing
+    // selected, wherever it lands; once the field has focus, a click places
+    // the caret there.
     for (QLineEdit* field : {txtDec, txtAFS}) {
-        SCOPED_TRACE(field->objectName().toStdString());
         if (field != InputField()) SwitchMode();
-        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
         const int textWidth = field->fontMetrics().horizontalAdvance(field->text());
-        const QPoint firstCharacter((field->width() - textWidth) / 2 + 2, field->height() / 2);
-        Click(field, firstCharacter);
-        EXPECT_EQ(field->cursorPosition(), field->text().size());
-        Click(field, firstCharacter);  // with focus, a click places the caret there
+        const int firstCharacter = (field->width() - textWidth) / 2 + 2;
+        for (const int x : {2, firstCharacter, field->width() / 2, field->width() - 3}) {
+            SCOPED_TRACE(field->objectName().toStdString() + " at " + std::to_string(x));
+            if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+            Click(field, {x, field->height() / 2});
+            EXPECT_EQ(field->cursorPosition(), field->text().size());
+            EXPECT_FALSE(field->hasSelectedText());
+        }
+        Click(field, {firstCharacter, field->height() / 2});
         EXPECT_EQ(field->cursorPosition(), 0);
     }
 

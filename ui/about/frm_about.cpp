@@ -4,17 +4,16 @@
 #include <QDialog>
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
-#include <QScreen>
 #include <QString>
 #include <QTimer>
 #include <iterator>
 
 #include "app/version.h"
+#include "ui/common/centre_on_screen.h"
 #include "ui/common/twips.h"
 
 namespace zembra {
@@ -141,13 +140,7 @@ public:
         Timer1->start();
         Timer2->start();
 
-        // Centres the client area: the frame's size is not known before the
-        // window manager has decorated the window.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect client = rect();
-            client.moveCenter(screen->availableGeometry().center());
-            setGeometry(client);
-        }
+        CentreOnScreen(*this);
     }
 
     // Escape, the close button and the window manager's close all end up

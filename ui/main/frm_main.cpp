@@ -10,11 +10,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 #include "app/version.h"
 #include "core/afs_codec.h"
+#include "ui/common/centre_on_screen.h"
 #include "ui/common/twips.h"
 #include "ui/main/help_menu.h"
 #include "ui/main/line_control.h"
@@ -94,9 +94,7 @@ frmMain::frmMain(QWidget* parent)
 
     resize(TwipsToPixels(design::kClientWidth, logicalDpiX()),
            TwipsToPixels(design::kClientHeight, logicalDpiY()) + menuBar()->sizeHint().height());
-    QRect centred(QPoint(), size());
-    centred.moveCenter(screen()->availableGeometry().center());
-    move(centred.topLeft());
+    CentreOnScreen(*this);
 
     Form_Load();
 }
