@@ -11,7 +11,6 @@
 #include <string>
 
 namespace zembra {
-namespace {
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
@@ -26,6 +25,8 @@ int DigitValue(char16_t c, int base) {
     }
     return v < base ? v : -1;
 }
+
+namespace {
 
 // Walks a text, stepping over the blanks, tabs and line feeds that number
 // reading ignores wherever they stand. Peek gives u'\0' at the end, which

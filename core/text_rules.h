@@ -18,6 +18,13 @@ using TextView = std::u16string_view;
 // line feeds are ignored anywhere; "&H"/"&O" prefixes read hexadecimal/octal.
 double ParseNumber(TextView text);
 
+// Whether a code unit is one of the ASCII digits 0-9.
+bool IsDigit(char16_t c);
+
+// The value of an ASCII digit or letter (A-F in either case) in the given
+// base up to 16; -1 when it is no digit of that base.
+int DigitValue(char16_t c, int base);
+
 // Without leading and trailing U+0020 (tabs stay).
 Text TrimSpaces(TextView text);
 

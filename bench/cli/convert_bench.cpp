@@ -1,86 +1,56 @@
 // SPDX-License-Identifier: MIT
-// The batch converter in memory: start-up (the table built through the
-// core), line mode on plain, blank-padded and refused lines, and CSV mode,
-// each reported in lines or bytes per second.
+// The list library in memory, without the program's files: line mode on
+// mixed decimal and AFS lines, and a listing table in each output format,
+// reported in lines or rows per second.
 #include <benchmark/benchmark.h>
 
-#include <functional>
+#include <sstream>
 
-#include "cli/csv_converter.h"
-#include "cli/line_converter.h"
+#include "lists/convert.h"
 
 namespace {
 
-using namespace zembra::cli;
+using namespace zembra::lists;
 
-// A sink that only counts, so that the conversion alone is measured.
-class CountingSink final : public ByteSink {
-public:
-    void Write(std::string_view bytes) override {
-        benchmark::DoNotOptimize(m_bytes += bytes.size());
-    }
+constexpr int kCount = 100000;
 
-private:
-    std::size_t m_bytes = 0;
-};
-
-std::string Lines(std::size_t count, const std::function<std::string(int)>& line) {
+std::string Lines() {
+    const TalkGroups groups;
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        text += line(static_cast<int>(i * 7919 % kIdCount)) + "\n";
+    for (int i = 0; i < kCount; ++i) {
+        const int id = i * 7919 % kIdCount;
+        text += groups.Text(id, i % 2 ? IdForm::Decimal : IdForm::Afs) + "\n";
     }
     return text;
 }
 
-void BM_TableStartUp(benchmark::State& state) {
-    for (auto _ : state) {
-        TalkGroupTable table;
-        benchmark::DoNotOptimize(table.Afs(1234).data());
+std::string Table() {
+    std::string text = "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category\n";
+    for (int i = 0; i < kCount; ++i) {
+        text += std::to_string(i % kIdCount) + ",,Unit " + std::to_string(i) +
+                ",DE,\"Dispatch, north\",Fire,Fire Service\n";
     }
+    return text;
 }
-BENCHMARK(BM_TableStartUp)->Unit(benchmark::kMillisecond);
 
-void BM_LineMode(benchmark::State& state, const std::function<std::string(int)>& line) {
-    const TalkGroupTable table;
-    const std::string input = Lines(100000, line);
-    CountingSink sink;
-    StringSink err;
-    OutputBuffer out(sink);
-    Diagnostics diagnostics(err, table.Pattern());
-    LineConverter converter(table, {IdForm::Decimal, IdForm::Afs, IdForm::Hex}, out, diagnostics);
+void BM_Convert(benchmark::State& state, Format format, const std::string& input) {
+    Options options;
+    options.format = format;
     for (auto _ : state) {
-        StringSource source(input);
-        converter.Convert(source, "bench");
-        err.text.clear();
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream messages;
+        Converter converter(options, out, messages);
+        converter.Convert(in, "bench");
+        benchmark::DoNotOptimize(out.str().size());
     }
-    state.SetItemsProcessed(state.iterations() * 100000);
+    state.SetItemsProcessed(state.iterations() * kCount);
 }
-const TalkGroupTable kTable;
-BENCHMARK_CAPTURE(BM_LineMode, mixed,
-                  [](int id) { return id % 2 ? kTable.Decimal(id) : kTable.Afs(id); });
-BENCHMARK_CAPTURE(BM_LineMode, blank_padded, [](int id) { return "  " + kTable.Afs(id) + "\r"; });
-BENCHMARK_CAPTURE(BM_LineMode, hex, [](int id) { return "0x" + kTable.Hex(id); });
-BENCHMARK_CAPTURE(BM_LineMode, refused, [](int id) { return kTable.Decimal(id) + "x"; });
-
-void BM_CsvMode(benchmark::State& state) {
-    const TalkGroupTable table;
-    const std::string input =
-        "Name,TG,Note\r\n" + Lines(100000, [](int id) {
-            return "\"Dispatch, " + std::to_string(id) + "\"," + kTable.Afs(id) + ",plain note\r";
-        });
-    CountingSink sink;
-    StringSink err;
-    OutputBuffer out(sink);
-    Diagnostics diagnostics(err, table.Pattern());
-    CsvConverter converter(table, {"TG", {IdForm::Decimal, IdForm::Afs, IdForm::Hex}}, out,
-                           diagnostics);
-    for (auto _ : state) {
-        StringSource source(input);
-        converter.Convert(source, "bench");
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(input.size()));
-}
-BENCHMARK(BM_CsvMode)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, lines, Format::Lines, Lines())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, table, Format::Table, Table())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, dsd, Format::Dsd, Table())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, radioreference, Format::RadioReference, Table())
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

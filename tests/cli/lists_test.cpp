@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: MIT
+// The list library on texts in memory: IDs against the conversion core, the
+// refusals, line mode, listing tables in both layouts and the two decoder
+// formats read back as their readers read them.
+#include <csv.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/afs_codec.h"
+#include "core/memory_fields.h"
+#include "lists/convert.h"
+
+namespace zembra::lists {
+namespace {
+
+std::string Narrow(const Text& text) { return {text.begin(), text.end()}; }
+
+Options With(Format format, std::string split = "443") {
+    Options options;
+    options.format = format;
+    options.split = *ParseSplit(split);
+    return options;
+}
+
+std::string Joined(const std::vector<std::string>& messages) {
+    std::string joined;
+    for (const std::string& message : messages) {
+        joined += message + "\n";
+    }
+    return joined;
+}
+
+// Every ID in its three forms, each form read back, as the core converts it.
+TEST(Ids, AgreeWithTheCoreForEveryId) {
+    std::string in;
+    std::string expected;
+    for (int id = 0; id < kIdCount; ++id) {
+        MemoryFields fields;
+        fields.decimalText = FormatDecimal(id);
+        EncodeAfs(fields);
+        const std::string line = std::to_string(id) + "\t" + Narrow(fields.afsText) + "\t" +
+                                 Narrow(fields.hexText) + "\n";
+        in += std::to_string(id) + "\n" + Narrow(fields.afsText) + "\n0x" + Narrow(fields.hexText) +
+              "\n";
+        expected += line + line + line;
+    }
+    const Result result = ConvertText(With(Format::Lines), in);
+    EXPECT_EQ(result.output, expected);
+    EXPECT_EQ(result.status, kConverted) << Joined(result.messages);
+}
+
+// Other splits: the groups by division, in colon form; what is written is
+// read back.
+TEST(Ids, OtherSplitsWriteAndReadTheColonForm) {
+    for (const std::string split : {"3:4:4", "4:3:4", "911", "1:1:9", "7:2:2"}) {
+        SCOPED_TRACE(split);
+        const auto bits = ParseSplit(split)->bits;
+        const auto group = [](int value, int width) {
+            std::string digits = std::to_string(value);
+            return std::string(static_cast<std::size_t>(width) - digits.size(), '0') + digits;
+        };
+        const auto width = [](int b) { return b <= 3 ? 1 : b <= 6 ? 2 : 3; };
+        std::string decimals;
+        std::string colons;
+        for (int id = 0; id < kIdCount; ++id) {
+            decimals += std::to_string(id) + "\n";
+            colons += group(id >> (bits[1] + bits[2]), width(bits[0])) + ":" +
+                      group((id >> bits[2]) % (1 << bits[1]), width(bits[1])) + ":" +
+                      group(id % (1 << bits[2]), width(bits[2])) + "\n";
+        }
+        Options options = With(Format::Lines, split);
+        options.forms = {IdForm::Afs};
+        EXPECT_EQ(ConvertText(options, decimals).output, colons);
+        options.forms = {IdForm::Decimal};
+        EXPECT_EQ(ConvertText(options, colons).output, decimals);
+    }
+    EXPECT_EQ(ParseSplit("344"), ParseSplit("3:4:4"));
+    for (const char* bad : {"", "4:4:4", "0:8:3", "4:4", "34", "3:4:4:", "3-4-4", "a:b:c"}) {
+        EXPECT_EQ(ParseSplit(bad), std::nullopt) << bad;
+    }
+}
+
+std::string Repeat(const std::string& text, std::size_t count) {
+    std::string repeated;
+    while (count-- > 0) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+const std::string kNotAnId = " is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)";
+const std::string kIdFromDec = "input: talk-group IDs read from column 1, 'DEC'\n";
+
+struct Case {
+    const char* name;
+    Format format;
+    std::string in;
+    std::string out;
+    std::string messages;
+    int status;
+};
+
+const Case kCases[] = {
+    // Line mode: one line out per line in, the refusals explained.
+    {"LinesEveryForm", Format::Lines, "\xEF\xBB\xBF 1234 \r\n09-102\r\n0X4d2\r\n\t0x000\t",
+     Repeat("1234\t09-102\t4D2\n", 3) + "0\t00-000\t0\n", "", 0},
+    {"LinesRefusalsExplained", Format::Lines,
+     "09-10-\n09-\n2048\n0xFFFF\n65536\n16-000\n00-160\n00-008\n\n", Repeat("\t\t\n", 9),
+     "input:1: '09-10-' is a partial AFS ID (talk groups 1232-1239)\n"
+     "input:2: '09-' is a partial AFS ID (talk groups 1152-1279)\n"
+     "input:3: '2048' is above 2047: an Extended Addressing ID has no AFS form\n"
+     "input:4: '0xFFFF' is above 2047: an Extended Addressing ID has no AFS form\n"
+     "input:5: '65536'" +
+         kNotAnId +
+         "\n"
+         "input:6: '16-000' is not a talk-group ID: agency 16 is beyond 15\n"
+         "input:7: '00-160' is not a talk-group ID: fleet 16 is beyond 15\n"
+         "input:8: '00-008' is not a talk-group ID: subfleet 8 is beyond 7\n"
+         "input:9: ''" +
+         kNotAnId + "\n",
+     1},
+    {"LinesLongerThanTheLimit", Format::Lines, std::string(5000, '7') + "\n5",
+     "\t\t\n5\t00-005\t5\n", "input:1: '" + std::string(40, '7') + "...'" + kNotAnId + "\n", 1},
+    // Tables: columns added or filled, rows kept, line ends kept.
+    {"TableColumnsFilledAndAdded", Format::Table, "Note,AFS,ID\n\"a,\"\"b\"\"\",,7\nc\n",
+     "Note,AFS,ID,Decimal,Hex\n\"a,\"\"b\"\"\",00-007,7,7,7\nc,,,,\n",
+     "input: talk-group IDs read from column 3, 'ID'\ninput:3: the row has no field 3\n", 1},
+    {"TableCrLineEnds", Format::Table, "DEC\r5\r\r0x7ff\r",
+     "DEC,AFS,Hex\r5,00-005,5\r0x7ff,15-157,7FF\r", kIdFromDec, 0},
+    {"TableHeaderWithoutId", Format::Table, "Name,Mode\nx,A\n", "",
+     "input: no column named DEC, Decimal, TGID, Talkgroup, ID, AFS or Hex; name it with "
+     "--column\n",
+     2},
+    {"TableQuoteOutOfPlace", Format::Table, "DEC\n5\n6\"x\n7\n", "DEC,AFS,Hex\n5,00-005,5\n",
+     kIdFromDec + "input:3: not valid CSV (a quote out of place); the rest of the input is "
+                  "skipped\n",
+     2},
+    // The decoders' list: refused and repeated IDs left out and named, names
+    // cut at 49 bytes between characters, the mode from its last letter.
+    {"DsdLeavesOutAndCuts", Format::Dsd,
+     "DEC,Mode,Alpha Tag\n5,Me,\n5,A,again\nx,A,\n6, D ," + std::string(48, 'n') + "\xC3\xA9\n",
+     "DEC,Mode,Name,Tag\n5,DE,00-005,EDACS\n6,A," + std::string(48, 'n') + ",EDACS\n",
+     kIdFromDec +
+         "input:3: talk group 5 is listed already, at input:2; row left out\n"
+         "input:4: 'x'" +
+         kNotAnId + "; row left out\n",
+     1},
+    // The defects of the earlier converter, one case each.
+    {"BlankCsvRowIsRefused", Format::Table, "DEC\n \t\n", "DEC,AFS,Hex\n \t,,\n",
+     kIdFromDec + "input:2: ' \\x09'" + kNotAnId + "\n", 1},
+    {"BareCrInAQuotedFieldIsNoLine", Format::Table, "DEC,Note\n1,\"a\rb\"\nx,\"c\nd\"\ny\n",
+     "DEC,Note,AFS,Hex\n1,\"a\rb\",00-001,1\nx,\"c\nd\",,\ny,,,\n",
+     kIdFromDec + "input:3: 'x'" + kNotAnId + "\ninput:5: 'y'" + kNotAnId + "\n", 1},
+    {"EmptyTableIsAnError", Format::Table, "", "",
+     "input: no header row; a table starts with the names of its columns\n", 2},
+    {"ControlsInMessagesEscaped", Format::Lines,
+     "\xC2\x85\xC2\x9B\xE2\x80\xAE\xE2\x81\xA6\x1B\xFF\xC3\xA9", "\t\t\n",
+     "input:1: '\\xc2\\x85\\xc2\\x9b\\xe2\\x80\\xae\\xe2\\x81\\xa6\\x1b\\xff\xC3\xA9'" + kNotAnId +
+         "\n",
+     1},
+    {"CrOnlyLinesAreLines", Format::Lines, "1234\r2047\rx\r",
+     "1234\t09-102\t4D2\n2047\t15-157\t7FF\n\t\t\n", "input:3: 'x'" + kNotAnId + "\n", 1},
+    {"EmptyQuotedFieldFilled", Format::Table, "DEC,AFS,Hex\n5,\"\",\" \"\n",
+     "DEC,AFS,Hex\n5,00-005,5\n", kIdFromDec, 0},
+};
+
+class Convert : public testing::TestWithParam<Case> {};
+
+TEST_P(Convert, OutputMessagesAndStatus) {
+    const Case& c = GetParam();
+    const Result result = ConvertText(With(c.format), c.in);
+    EXPECT_EQ(result.output, c.out);
+    EXPECT_EQ(Joined(result.messages), c.messages);
+    EXPECT_EQ(result.status, c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Convert, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& row) { return row.param.name; });
+
+// Several inputs make one table: one header, every row ended, a header that
+// differs refused with its input's name.
+TEST(Inputs, MakeOneTableUnderOneHeader) {
+    std::ostringstream out;
+    std::ostringstream messages;
+    Converter converter(With(Format::Table), out, messages);
+    for (const auto& [name, text] :
+         {std::pair{"a", "ID\n1"}, {"b", "ID\r\n2\r\n"}, {"c", "TG\n3\n"}}) {
+        std::istringstream in(text);
+        converter.Convert(in, name);
+    }
+    EXPECT_EQ(out.str(), "ID,Decimal,AFS,Hex\n1,1,00-001,1\n2,2,00-002,2\n");
+    EXPECT_EQ(messages.str(),
+              "a: talk-group IDs read from column 1, 'ID'\n"
+              "c: its header differs from the first input's; skipped\n");
+    EXPECT_EQ(converter.Status(), kFailed);
+}
+
+// One listing in the web table's layout (pasted, tab-separated, CR LF) and
+// in the download's (comma-separated, byte order mark): quoted commas and
+// quotes, encrypted modes, a row whose DEC and AFS or Hex disagree.
+const std::string kWebTable =
+    "DEC\tAFS\tMode\tAlpha Tag\tDescription\tTag\r\n"
+    "1234\t09-102\tD\tFD Disp\t\"Fire Dispatch, North\"\tFire Dispatch\r\n"
+    "1235\t09-103\tDE\t\"PD Tac \"\"1\"\"\"\tPolice, tactical\tLaw Tac\r\n"
+    "586\t04-093\tTe\t\tEMS, county\tEMS Dispatch\r\n"
+    "2047\t15-157\tA\tAll Call\t\t\r\n";
+const std::string kDownload =
+    "\xEF\xBB\xBF"
+    "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category\n"
+    "1234,4d2,FD Disp,D,\"Fire Dispatch, North\",Fire Dispatch,Fire\n"
+    "1235,4d3,\"PD Tac \"\"1\"\"\",DE,\"Police, tactical\",Law Tac,Law\n"
+    "586,24b,,Te,\"EMS, county\",EMS Dispatch,EMS\n"
+    "2047,7ff,All Call,A,,,\n";
+
+TEST(Listing, TableAddsTheMissingFormsAndNamesTheDisagreement) {
+    const Result web = ConvertText(With(Format::Table), kWebTable);
+    EXPECT_EQ(web.output,
+              "DEC\tAFS\tMode\tAlpha Tag\tDescription\tTag\tHex\r\n"
+              "1234\t09-102\tD\tFD Disp\tFire Dispatch, North\tFire Dispatch\t4D2\r\n"
+              "1235\t09-103\tDE\t\"PD Tac \"\"1\"\"\"\tPolice, tactical\tLaw Tac\t4D3\r\n"
+              "586\t04-093\tTe\t\tEMS, county\tEMS Dispatch\t24A\r\n"
+              "2047\t15-157\tA\tAll Call\t\t\t7FF\r\n");
+    EXPECT_EQ(Joined(web.messages), kIdFromDec +
+                                        "input:4: DEC '586' and AFS '04-093' name "
+                                        "different talk groups (586, 587)\n");
+    EXPECT_EQ(web.status, kRefused);
+    const Result download = ConvertText(With(Format::Table), kDownload);
+    EXPECT_EQ(download.output,
+              "\xEF\xBB\xBF"
+              "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category,AFS\n"
+              "1234,4d2,FD Disp,D,\"Fire Dispatch, North\",Fire Dispatch,Fire,09-102\n"
+              "1235,4d3,\"PD Tac \"\"1\"\"\",DE,\"Police, tactical\",Law Tac,Law,09-103\n"
+              "586,24b,,Te,\"EMS, county\",EMS Dispatch,EMS,04-092\n"
+              "2047,7ff,All Call,A,,,,15-157\n");
+    EXPECT_EQ(download.messages.back(),
+              "input:4: Decimal '586' and Hex '24b' name different talk groups (586, 587)");
+}
+
+// As the decoders read their list: the first line skipped, every comma a
+// split, empty pieces dropped, the first three pieces taken.
+std::vector<std::vector<std::string>> ReadAsDecoders(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::vector<std::string> pieces;
+        std::istringstream fields(line);
+        for (std::string piece; std::getline(fields, piece, ',');) {
+            if (!piece.empty() && pieces.size() < 3) {
+                pieces.push_back(piece);
+            }
+        }
+        rows.push_back(pieces);
+    }
+    return rows;
+}
+
+// As a strict CSV reader reads it; a parse error leaves the rows empty.
+std::vector<std::vector<std::string>> ReadStrictCsv(const std::string& text) {
+    struct Rows {
+        std::vector<std::vector<std::string>> rows{{}};
+    } read;
+    csv_parser parser;
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    const auto field = [](void* data, std::size_t size, void* rows) {
+        static_cast<Rows*>(rows)->rows.back().emplace_back(static_cast<char*>(data), size);
+    };
+    const auto row = [](int, void* rows) { static_cast<Rows*>(rows)->rows.emplace_back(); };
+    const bool parsed =
+        csv_parse(&parser, text.data(), text.size(), field, row, &read) == text.size() &&
+        csv_fini(&parser, field, row, &read) == 0;
+    csv_free(&parser);
+    read.rows.pop_back();
+    return parsed ? read.rows : decltype(read.rows){};
+}
+
+TEST(Listing, BothLayoutsGiveTheSameDecoderLists) {
+    for (const std::string& listing : {kWebTable, kDownload}) {
+        SCOPED_TRACE(listing.substr(0, 20));
+        const Result dsd = ConvertText(With(Format::Dsd), listing);
+        EXPECT_EQ(ReadAsDecoders(dsd.output),
+                  (std::vector<std::vector<std::string>>{{"1234", "A", "FD Disp"},
+                                                         {"1235", "DE", "PD Tac '1'"},
+                                                         {"586", "DE", "EMS; county"},
+                                                         {"2047", "A", "All Call"}}));
+        EXPECT_EQ(dsd.messages.back(), "input:4: Name 'EMS, county' written as 'EMS; county'");
+        const auto rows = ReadStrictCsv(ConvertText(With(Format::RadioReference), listing).output);
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(rows[0], (std::vector<std::string>{"Decimal", "Hex", "Alpha Tag", "Mode",
+                                                     "Description", "Tag", "Category"}));
+        const std::vector<std::string> expected[] = {
+            {"1234", "4d2", "FD Disp", "D", "Fire Dispatch; North", "Fire Dispatch"},
+            {"1235", "4d3", "PD Tac '1'", "DE", "Police; tactical", "Law Tac"},
+            {"586", "24a", "", "Te", "EMS; county", "EMS Dispatch"},
+            {"2047", "7ff", "All Call", "A", "", ""}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            ASSERT_EQ(rows[i + 1].size(), 7u);
+            EXPECT_EQ(std::vector(rows[i + 1].begin(), rows[i + 1].begin() + 6), expected[i]);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zembra::lists
