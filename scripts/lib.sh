@@ -66,6 +66,8 @@ install_packages() {
     local missing=()
     local pkg
     for pkg in "$@"; do
+        # The lists share packages: name each once.
+        [[ " ${missing[*]} " == *" $pkg "* ]] && continue
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$pkg")
     done
