@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// zembra-convert: the command line over the list library in lists/. Here are
-// only the options, the input and output files and the exit status.
+// zembra-convert: the command line over the list library in lists/. Only
+// the options, the input and output files and the exit status are here.
 #include <sys/stat.h>
 #include <unistd.h>
 #include <CLI/CLI.hpp>
@@ -19,7 +19,6 @@ namespace {
 
 using namespace zembra::lists;
 
-constexpr const char* kProgram = "zembra-convert";
 const std::vector<std::string> kForms = {"dec", "afs", "hex"};                 // as IdForm
 const std::vector<std::string> kFormats = {"table", "dsd", "radioreference"};  // as Format
 
@@ -28,27 +27,14 @@ int IndexOf(const std::vector<std::string>& names, const std::string& name) {
 }
 
 std::string Failure(const std::string& what) {
-    return std::string(kProgram) + ": " + what + ": " + std::strerror(errno);
+    return "zembra-convert: " + what + ": " + std::strerror(errno);
 }
 
-// Writes the text and flushes it; a failed write is the run's failure.
-int Print(const std::string& text) {
-    std::cout << text << std::flush;
-    if (std::cout) {
-        return kConverted;
-    }
-    std::cerr << Failure("cannot write standard output") << std::endl;
-    return kFailed;
-}
-
-// The temporary output file beside `path`, with the mode that `path` has or
-// a new file would get.
+// A new file beside `path`, with the mode that `path` has or a new file gets.
 std::string CreateBeside(const std::string& path) {
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        return {};
-    }
+    if (fd < 0) return {};
     const mode_t mask = ::umask(0);
     ::umask(mask);
     struct stat existing {};
@@ -63,10 +49,10 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     CLI::App app(
         "Converts EDACS talk-group IDs between decimal (0-2047), AFS (agency-fleet-subfleet,\n"
-        "AA-FFS) and hexadecimal (0x4D2 or 0X4d2), a whole list at a time, and turns listing\n"
-        "tables into decoder group lists. Reads the FILEs in order, or standard input when\n"
-        "there are none or for \"-\".",
-        kProgram);
+        "AA-FFS) and hexadecimal (0x4D2, also 0X4d2), and turns listing tables into decoder\n"
+        "group lists. Reads the FILEs in order, or standard input when there are none or for\n"
+        "\"-\"; writes to standard output.",
+        "zembra-convert");
     Options options;
     std::vector<std::string> files;
     bool csv = false;
@@ -74,40 +60,35 @@ int main(int argc, char** argv) {
     std::string format = "table";
     std::string split = "4:4:3";
     std::string output;
-    app.set_help_flag("-h,--help", "Show this help and exit");
-    const std::string version = std::string(kProgram) + " (" + zembra::version::kProductName +
+    const std::string version = std::string("zembra-convert (") + zembra::version::kProductName +
                                 ") " + zembra::VersionText() + "\n" +
                                 zembra::version::kLegalCopyright + "\n";
+    app.set_help_flag("-h,--help", "Show this help and exit");
     app.set_version_flag("-V,--version", version, "Show the version and exit");
-    app.add_option("FILE", files, "Input files, read in order (\"-\": standard input)")
-        ->type_name("");
-    CLI::Option* table =
-        app.add_flag("--csv", csv,
-                     "Read a table with a header row, comma- or tab-separated (found from the "
-                     "header line)");
+    app.add_option("FILE", files, "Input files (\"-\": standard input)")->type_name("");
+    CLI::Option* table = app.add_flag(
+        "--csv", csv, "Read a table with a header row, comma- or tab-separated as its header is");
     app.add_option("--column", options.column,
-                   "The ID column: a header name, or a number from 1. Default: the first of DEC, "
-                   "Decimal, TGID, Talkgroup, ID, AFS, Hex")
+                   "With --csv, the ID column: a header name, or a number from 1. Default: the "
+                   "first of DEC, Decimal, TGID, Talkgroup, ID, AFS, Hex")
         ->type_name("NAME|N")
         ->needs(table);
     app.add_option("--to", to, "Line mode: write only this form")
-        ->type_name("dec|afs|hex")
         ->check(CLI::IsMember(kForms, CLI::ignore_case))
         ->excludes(table);
     app.add_option("--format", format,
                    "With --csv: table (the input with Decimal, AFS and Hex; the default), dsd "
-                   "(DEC,Mode,Name,Tag for the decoders) or radioreference (the listing site's "
+                   "(the decoders' DEC,Mode,Name,Tag list) or radioreference (the listing site's "
                    "CSV layout)")
-        ->type_name("table|dsd|radioreference")
         ->check(CLI::IsMember(kFormats, CLI::ignore_case))
         ->needs(table);
     app.add_option("--split", split,
-                   "Agency, fleet and subfleet bits adding up to 11, as 3:4:4 or 344. Splits "
-                   "other than 4:4:3 read and write the colon form, such as 4:13:02")
+                   "Agency, fleet and subfleet bits adding up to 11, as 3:4:4 or 344. Other splits "
+                   "than 4:4:3 read and write the colon form, such as 4:13:02")
         ->type_name("A:F:S")
         ->capture_default_str()
         ->check(CLI::Validator(
-            [](std::string& text) {
+            [](const std::string& text) {
                 return ParseSplit(text) ? ""
                                         : "three bit counts of at least 1 adding up to 11 "
                                           "are needed, such as 3:4:4 or 344";
@@ -118,29 +99,30 @@ int main(int argc, char** argv) {
         ->type_name("FILE");
     app.footer(
         "Refused IDs are named on standard error with file and line. Line mode and the table\n"
-        "keep their rows with the texts empty; dsd and radioreference leave them out, and\n"
-        "duplicates too. Rows whose DEC, AFS and Hex name different talk groups are named.\n"
+        "keep their rows with the new texts empty; dsd and radioreference leave them out, and\n"
+        "repeated IDs too. Rows whose DEC, AFS and Hex disagree are named and kept.\n"
         "Exit status: 0 when every ID converted, 1 when rows were refused, left out or\n"
-        "inconsistent, 2 for a usage error, an unreadable input or a failed write.");
+        "disagree, 2 for a usage error, an unreadable input or a failed write.");
 
-    // Help and version answer before any other option is looked at.
+    // Help and version answer whatever else the command line holds.
     for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help" || arg == "-V" || arg == "--version") {
-            return Print(arg == "-h" || arg == "--help" ? app.help() : version);
+            std::cout << (arg == "-h" || arg == "--help" ? app.help() : version) << std::flush;
+            std::cerr << (std::cout ? "" : Failure("cannot write standard output") + "\n");
+            return std::cout ? kConverted : kFailed;
         }
     }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        std::cerr << kProgram << ": " << error.what() << "\nTry '" << kProgram
-                  << " --help' for more information." << std::endl;
+        std::cerr << "zembra-convert: " << error.what()
+                  << "\nTry 'zembra-convert --help' for more information." << std::endl;
         return kFailed;
     }
     options.format = csv ? Format(IndexOf(kFormats, format)) : Format::Lines;
     options.forms = to.empty() ? options.forms : std::vector{IdForm(IndexOf(kForms, to))};
     options.split = *ParseSplit(split);
-    files = files.empty() ? std::vector<std::string>{"-"} : files;
 
     const std::string temporary = output.empty() ? "" : CreateBeside(output);
     if (!output.empty() && temporary.empty()) {
@@ -148,37 +130,29 @@ int main(int argc, char** argv) {
         return kFailed;
     }
     std::ofstream file;
-    if (!temporary.empty()) {
-        file.open(temporary, std::ios::binary | std::ios::trunc);
-    }
+    if (!temporary.empty()) file.open(temporary, std::ios::binary | std::ios::trunc);
     std::ostream& out = temporary.empty() ? std::cout : file;
     Converter converter(options, out, std::cerr);
-    for (const std::string& path : files) {
-        std::error_code error;
+    for (const std::string& path : files.empty() ? std::vector<std::string>{"-"} : files) {
         std::ifstream in;
-        if (path != "-") {
-            in.open(path, std::ios::binary);
-        }
-        if (path != "-" && (!in || std::filesystem::is_directory(path, error))) {
-            errno = in ? EISDIR : errno;
+        std::error_code error;
+        if (path == "-") {
+            converter.Convert(std::cin, "<stdin>");
+        } else if (in.open(path, std::ios::binary); !in) {
             converter.Fail(Failure(path));
+        } else if (std::filesystem::is_directory(path, error)) {
+            converter.Fail("zembra-convert: " + path + ": " + std::strerror(EISDIR));
         } else {
-            converter.Convert(path == "-" ? std::cin : in, path == "-" ? "<stdin>" : path);
+            converter.Convert(in, path);
         }
     }
-    int status = converter.Status();
     if (!(out << std::flush) || (file.is_open() && (file.close(), file.fail()))) {
-        std::cerr << Failure("cannot write " + (output.empty() ? "standard output" : output))
-                  << std::endl;
-        status = kFailed;
+        converter.Fail(Failure("cannot write " + (output.empty() ? "standard output" : output)));
     }
-    if (!temporary.empty() && status != kFailed &&
+    if (!temporary.empty() && converter.Status() != kFailed &&
         std::rename(temporary.c_str(), output.c_str()) != 0) {
-        std::cerr << Failure("cannot replace " + output) << std::endl;
-        status = kFailed;
+        converter.Fail(Failure("cannot replace " + output));
     }
-    if (!temporary.empty() && status == kFailed) {
-        std::remove(temporary.c_str());
-    }
-    return status;
+    if (!temporary.empty() && converter.Status() == kFailed) std::remove(temporary.c_str());
+    return converter.Status();
 }

@@ -1,33 +1,44 @@
 // SPDX-License-Identifier: MIT
 // Converting talk-group lists: plain lists of IDs line by line, and listing
-// tables (CSV or tab-separated, with a header row) into a table with the
-// three forms, the decoders' group list, or the listing site's CSV layout.
-// Works on any streams and keeps no state outside a Converter, so that the
-// program and an in-memory caller run the same code.
+// tables (comma- or tab-separated, with a header row) into the table with
+// the three forms, the decoders' group list or the listing site's CSV. Works
+// on any streams and keeps no state outside a Converter, so that the program
+// and a caller with texts in memory run the same code.
 #pragma once
 
 #include <array>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
-
-#include "lists/talk_groups.h"
 
 namespace zembra::lists {
 
-// Lines: one ID per line, the chosen forms tab-separated. The others read a
-// table: Table writes it back with Decimal, AFS and Hex; Dsd writes the
-// decoders' DEC,Mode,Name,Tag list; RadioReference the listing site's CSV.
+enum class IdForm { Decimal, Afs, Hex };
+
+// Table: the input table with Decimal, AFS and Hex; Dsd: the decoders'
+// DEC,Mode,Name,Tag list; RadioReference: the listing site's CSV layout;
+// Lines: one ID per line in, the chosen forms tab-separated out.
 enum class Format { Table, Dsd, RadioReference, Lines };
+
+// Bit counts of agency, fleet and subfleet. 4:4:3 is written AA-FFS, other
+// splits in the decoders' colon form, each group with 1 digit up to 3 bits,
+// 2 up to 6 and 3 above: 1234 under 3:4:4 is 4:13:02.
+struct Split {
+    std::array<int, 3> bits = {4, 4, 3};
+    friend bool operator==(const Split&, const Split&) = default;
+};
+
+// "3:4:4" or "344": three counts of at least 1 that add up to 11.
+std::optional<Split> ParseSplit(std::string_view text);
 
 struct Options {
     Format format = Format::Lines;
     std::vector<IdForm> forms = {IdForm::Decimal, IdForm::Afs, IdForm::Hex};  // Lines only
-    // The ID column of a table: a header name, else a number from 1; when
-    // empty, the first of the usual header names.
+    // A table's ID column: a header name, else a number from 1; when empty,
+    // the first of the names that listings and decoders use.
     std::string column;
     Split split;
 };
@@ -40,56 +51,20 @@ inline constexpr int kFailed = 2;
 
 class Converter {
 public:
-    // Output goes to `out`, one message a line to `messages`.
+    // Output goes to `out`, messages one a line to `messages`.
     Converter(Options options, std::ostream& out, std::ostream& messages);
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+    ~Converter();
 
-    // Converts one input to its end; `name` stands for it in messages.
-    // Inputs of a table format make one table and must share one header.
+    // Converts one input to its end; `name` stands for it in messages. The
+    // inputs of a table format make one table and must share one header.
     void Convert(std::istream& in, const std::string& name);
-    // Reports a failure of the caller's, such as a file that did not open.
+    // Reports a failure of the caller's, such as a file that does not open.
     void Fail(const std::string& message);
-    int Status() const { return m_status; }
+    int Status() const;
 
 private:
-    struct Input;
-    // Columns of the table by their header names; kNone where absent.
-    struct Columns {
-        std::size_t id, decimal, afs, hex, mode, alphaTag, description, tag, category;
-    };
-    static void OnField(void* data, std::size_t size, void* self);
-    static void OnRowEnd(int end, void* self);
-    void ConvertLines(std::string_view bytes, Input& input);
-    void ConvertLine(std::string_view line, Input& input);
-    void ConvertTable(std::string_view bytes, Input& input);
-    void OnRow(std::vector<std::string>& row, Input& input, long line);
-    bool ReadHeader(const std::vector<std::string>& header, Input& input);
-    void CrossCheck(const std::vector<std::string>& row, int id, const std::string& where);
-    void WriteRow(std::vector<std::string>& row, std::optional<int> id, const std::string& where);
-    void WriteCleaned(std::vector<std::string> fields, const std::vector<std::string>& names,
-                      const std::string& where);
-    void WriteLine(const std::vector<std::string>& fields, char delimiter,
-                   std::string_view lineEnd);
-    // The column that holds each form, with kNone for a form the table lacks.
-    std::array<std::pair<IdForm, std::size_t>, 3> FormColumns() const;
-    IdColumn KindOf(std::size_t column) const;
-    void Note(const std::string& message);
-    void Refuse(const std::string& message);
-
-    Options m_options;
-    TalkGroups m_groups;
-    std::ostream& m_out;
-    std::ostream& m_messages;
-    int m_status = kConverted;
-    std::vector<std::string> m_header;  // of the first table; empty until read
-    Columns m_columns{};
-    std::vector<IdForm> m_added;  // the forms the table gets as new columns
-    char m_delimiter = ',';
-    std::string m_lineEnd = "\n";
-    std::array<std::string, kIdCount> m_seenAt;  // where each ID was written first
-    Input* m_input = nullptr;
-    std::string m_line;  // the output line being built
+    struct State;
+    std::unique_ptr<State> m_state;
 };
 
 struct Result {

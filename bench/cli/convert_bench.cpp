@@ -4,6 +4,7 @@
 // reported in lines or rows per second.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "lists/convert.h"
@@ -14,12 +15,14 @@ using namespace zembra::lists;
 
 constexpr int kCount = 100000;
 
+// Half decimal, half AFS, spread over all IDs.
 std::string Lines() {
-    const TalkGroups groups;
     std::string text;
     for (int i = 0; i < kCount; ++i) {
-        const int id = i * 7919 % kIdCount;
-        text += groups.Text(id, i % 2 ? IdForm::Decimal : IdForm::Afs) + "\n";
+        const int id = i * 7919 % 2048;
+        char afs[8];
+        std::snprintf(afs, sizeof afs, "%02d-%02d%d", id / 128, id / 8 % 16, id % 8);
+        text += (i % 2 ? std::to_string(id) : std::string(afs)) + "\n";
     }
     return text;
 }
@@ -27,7 +30,7 @@ std::string Lines() {
 std::string Table() {
     std::string text = "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category\n";
     for (int i = 0; i < kCount; ++i) {
-        text += std::to_string(i % kIdCount) + ",,Unit " + std::to_string(i) +
+        text += std::to_string(i % 2048) + ",,Unit " + std::to_string(i) +
                 ",DE,\"Dispatch, north\",Fire,Fire Service\n";
     }
     return text;

@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Command, testing::ValuesIn(kCases),
 
 TEST_F(Program, HelpNamesEveryOptionAndFormat) {
     EXPECT_EQ(Run("--help"), 0);
-    for (const char* word : {"FILE", "--csv", "--column", "--to", "dec|afs|hex", "--format",
+    for (const char* word : {"FILE", "--csv", "--column", "--to", "{dec,afs,hex}", "--format",
                              "table", "dsd", "radioreference", "--split", "3:4:4 or 344",
                              "-o,--output", "-V,--version", "-h,--help", "0X"}) {
         EXPECT_NE(Read("out").find(word), std::string::npos) << word;
