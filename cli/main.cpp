@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -17,6 +16,7 @@
 
 namespace {
 
+using namespace zembra;
 using namespace zembra::lists;
 
 const std::vector<std::string> kForms = {"dec", "afs", "hex"};                 // as IdForm
@@ -30,17 +30,19 @@ std::string Failure(const std::string& what) {
     return "zembra-convert: " + what + ": " + std::strerror(errno);
 }
 
-// A new file beside `path`, with the mode that `path` has or a new file gets.
+std::string SplitProblem(const std::string& text) {
+    return ParseSplit(text) ? "" : "needs three bit counts adding up to 11";
+}
+
+// A new file beside `path`, with the mode of `path` or of a new file; "" on failure.
 std::string CreateBeside(const std::string& path) {
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return {};
     const mode_t mask = ::umask(0);
     ::umask(mask);
     struct stat existing {};
-    ::fchmod(fd, ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~mask);
-    ::close(fd);
-    return temporary;
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666;
+    return fd >= 0 && ::fchmod(fd, mode & ~mask) == 0 && ::close(fd) == 0 ? temporary : "";
 }
 
 }  // namespace
@@ -48,67 +50,48 @@ std::string CreateBeside(const std::string& path) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     CLI::App app(
-        "Converts EDACS talk-group IDs between decimal (0-2047), AFS (agency-fleet-subfleet,\n"
-        "AA-FFS) and hexadecimal (0x4D2, also 0X4d2), and turns listing tables into decoder\n"
-        "group lists. Reads the FILEs in order, or standard input when there are none or for\n"
-        "\"-\"; writes to standard output.",
+        "Converts EDACS talk-group IDs between decimal, AFS and hexadecimal, and listing tables\n"
+        "into decoder group lists. Reads the FILEs, or standard input, writes standard output.",
         "zembra-convert");
     Options options;
     std::vector<std::string> files;
     bool csv = false;
-    std::string to;
-    std::string format = "table";
-    std::string split = "4:4:3";
-    std::string output;
-    const std::string version = std::string("zembra-convert (") + zembra::version::kProductName +
-                                ") " + zembra::VersionText() + "\n" +
-                                zembra::version::kLegalCopyright + "\n";
-    app.set_help_flag("-h,--help", "Show this help and exit");
-    app.set_version_flag("-V,--version", version, "Show the version and exit");
+    std::string to, format = "table", split = "4:4:3", output;
+    const std::string versionText = std::string("zembra-convert (") + version::kProductName + ") " +
+                                    VersionText() + "\n" + version::kLegalCopyright + "\n";
+    app.set_version_flag("-V,--version", versionText, "Show the version and exit");
     app.add_option("FILE", files, "Input files (\"-\": standard input)")->type_name("");
-    CLI::Option* table = app.add_flag(
-        "--csv", csv, "Read a table with a header row, comma- or tab-separated as its header is");
-    app.add_option("--column", options.column,
-                   "With --csv, the ID column: a header name, or a number from 1. Default: the "
-                   "first of DEC, Decimal, TGID, Talkgroup, ID, AFS, Hex")
+    CLI::Option* table =
+        app.add_flag("--csv", csv, "Read a table with a header row, comma- or tab-separated");
+    app.add_option("--column", options.column, "With --csv: the ID column, by name or number")
         ->type_name("NAME|N")
         ->needs(table);
     app.add_option("--to", to, "Line mode: write only this form")
         ->check(CLI::IsMember(kForms, CLI::ignore_case))
         ->excludes(table);
-    app.add_option("--format", format,
-                   "With --csv: table (the input with Decimal, AFS and Hex; the default), dsd "
-                   "(the decoders' DEC,Mode,Name,Tag list) or radioreference (the listing site's "
-                   "CSV layout)")
+    app.add_option("--format", format, "With --csv: what to write (table by default)")
         ->check(CLI::IsMember(kFormats, CLI::ignore_case))
         ->needs(table);
-    app.add_option("--split", split,
-                   "Agency, fleet and subfleet bits adding up to 11, as 3:4:4 or 344. Other splits "
-                   "than 4:4:3 read and write the colon form, such as 4:13:02")
+    app.add_option("--split", split, "Agency, fleet and subfleet bits: 3:4:4 or 344")
         ->type_name("A:F:S")
         ->capture_default_str()
-        ->check(CLI::Validator(
-            [](const std::string& text) {
-                return ParseSplit(text) ? ""
-                                        : "three bit counts of at least 1 adding up to 11 "
-                                          "are needed, such as 3:4:4 or 344";
-            },
-            ""));
-    app.add_option("-o,--output", output,
-                   "Write to FILE, replacing it only when the run ends with status 0 or 1")
+        ->check(CLI::Validator(SplitProblem, ""));
+    app.add_option("-o,--output", output, "Write to FILE, replaced only at status 0 or 1")
         ->type_name("FILE");
     app.footer(
-        "Refused IDs are named on standard error with file and line. Line mode and the table\n"
-        "keep their rows with the new texts empty; dsd and radioreference leave them out, and\n"
-        "repeated IDs too. Rows whose DEC, AFS and Hex disagree are named and kept.\n"
-        "Exit status: 0 when every ID converted, 1 when rows were refused, left out or\n"
-        "disagree, 2 for a usage error, an unreadable input or a failed write.");
+        "Line mode reads one ID a line: decimal 0-2047, AFS (09-102, or 4:13:02 under splits\n"
+        "other than 4:4:3) or hexadecimal 0x4D2 (also 0X4d2), and writes the forms tab-separated.\n"
+        "--csv finds the ID column among DEC, Decimal, TGID, Talkgroup, ID, AFS and Hex.\n"
+        "Formats: table, the input with Decimal, AFS and Hex added or filled; dsd, the decoders'\n"
+        "DEC,Mode,Name,Tag list; radioreference, the listing site's CSV layout. Refused IDs are\n"
+        "named on standard error; dsd and radioreference leave them and repeated IDs out.\n"
+        "Exit status: 0 all converted, 1 rows refused, left out or inconsistent, 2 an error.");
 
     // Help and version answer whatever else the command line holds.
     for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help" || arg == "-V" || arg == "--version") {
-            std::cout << (arg == "-h" || arg == "--help" ? app.help() : version) << std::flush;
+            std::cout << (arg == "-h" || arg == "--help" ? app.help() : versionText) << std::flush;
             std::cerr << (std::cout ? "" : Failure("cannot write standard output") + "\n");
             return std::cout ? kConverted : kFailed;
         }
@@ -125,25 +108,24 @@ int main(int argc, char** argv) {
     options.split = *ParseSplit(split);
 
     const std::string temporary = output.empty() ? "" : CreateBeside(output);
-    if (!output.empty() && temporary.empty()) {
-        std::cerr << Failure(output) << std::endl;
+    std::ofstream file =
+        temporary.empty() ? std::ofstream() : std::ofstream(temporary, std::ios::binary);
+    if (!output.empty() && !file.is_open()) {
+        std::cerr << Failure("cannot write " + output) << std::endl;
         return kFailed;
     }
-    std::ofstream file;
-    if (!temporary.empty()) file.open(temporary, std::ios::binary | std::ios::trunc);
-    std::ostream& out = temporary.empty() ? std::cout : file;
+    std::ostream& out = output.empty() ? std::cout : file;
     Converter converter(options, out, std::cerr);
     for (const std::string& path : files.empty() ? std::vector<std::string>{"-"} : files) {
-        std::ifstream in;
-        std::error_code error;
         if (path == "-") {
             converter.Convert(std::cin, "<stdin>");
-        } else if (in.open(path, std::ios::binary); !in) {
-            converter.Fail(Failure(path));
-        } else if (std::filesystem::is_directory(path, error)) {
-            converter.Fail("zembra-convert: " + path + ": " + std::strerror(EISDIR));
-        } else {
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        if (in) {
             converter.Convert(in, path);
+        } else {
+            converter.Fail(Failure(path));
         }
     }
     if (!(out << std::flush) || (file.is_open() && (file.close(), file.fail()))) {

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Converting talk-group lists: plain lists of IDs line by line, and listing
-// tables (comma- or tab-separated, with a header row) into the table with
-// the three forms, the decoders' group list or the listing site's CSV. Works
-// on any streams and keeps no state outside a Converter, so that the program
-// and a caller with texts in memory run the same code.
+// Converting talk-group lists, plain or as listing tables, on any streams and
+// with no state outside a Converter: the program and callers with texts in
+// memory run the same code.
 #pragma once
 
 #include <array>
@@ -18,9 +16,9 @@ namespace zembra::lists {
 
 enum class IdForm { Decimal, Afs, Hex };
 
-// Table: the input table with Decimal, AFS and Hex; Dsd: the decoders'
-// DEC,Mode,Name,Tag list; RadioReference: the listing site's CSV layout;
-// Lines: one ID per line in, the chosen forms tab-separated out.
+// What comes out of a table (comma- or tab-separated, with a header row): the
+// table with Decimal, AFS and Hex; the decoders' DEC,Mode,Name,Tag list; the
+// listing site's CSV layout. Lines: one ID a line, the forms tab-separated.
 enum class Format { Table, Dsd, RadioReference, Lines };
 
 // Bit counts of agency, fleet and subfleet. 4:4:3 is written AA-FFS, other
@@ -43,18 +41,14 @@ struct Options {
     Split split;
 };
 
-// Exit statuses: every ID converted; some rows refused, left out or
-// inconsistent; an input or the run failed.
-inline constexpr int kConverted = 0;
-inline constexpr int kRefused = 1;
-inline constexpr int kFailed = 2;
+// Every ID converted; rows refused, left out or inconsistent; a failure.
+inline constexpr int kConverted = 0, kRefused = 1, kFailed = 2;
 
 class Converter {
 public:
     // Output goes to `out`, messages one a line to `messages`.
     Converter(Options options, std::ostream& out, std::ostream& messages);
     ~Converter();
-
     // Converts one input to its end; `name` stands for it in messages. The
     // inputs of a table format make one table and must share one header.
     void Convert(std::istream& in, const std::string& name);
@@ -67,13 +61,12 @@ private:
     std::unique_ptr<State> m_state;
 };
 
+// One input held in memory, for callers without files.
 struct Result {
     std::string output;
     std::vector<std::string> messages;
     int status;
 };
-
-// One input held in memory, for callers without files.
 Result ConvertText(const Options& options, std::string_view text,
                    const std::string& name = "input");
 
