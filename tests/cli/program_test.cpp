@@ -63,7 +63,7 @@ const Case kCases[] = {
     {"StandardInputNamedAlike", "- missing", "x", 2, "\t\t\n",
      "<stdin>:1: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)\n"
      "zembra-convert: missing: No such file or directory\n"},
-    {"DirectoryIsNoInput", ".", "", 2, "", "zembra-convert: .: Is a directory\n"},
+    {"DirectoryIsNoInput", ".", "", 2, "", ".: read error\n"},
     {"SplitAsTheDecodersWriteIt", "--split 344 --to afs", "1234\n", 0, "4:13:02\n", ""},
     {"DsdFromAPastedTable", "--csv --format dsd", "DEC\tMode\n5\tDE\n", 0,
      "DEC,Mode,Name,Tag\n5,DE,00-005,EDACS\n",
