@@ -67,10 +67,10 @@ int main(int argc, char** argv) {
         ->type_name("NAME|N")
         ->needs(table);
     app.add_option("--to", to, "Line mode: write only this form")
-        ->check(CLI::IsMember(kForms, CLI::ignore_case))
+        ->transform(CLI::IsMember(kForms, CLI::ignore_case))
         ->excludes(table);
     app.add_option("--format", format, "With --csv: what to write (table by default)")
-        ->check(CLI::IsMember(kFormats, CLI::ignore_case))
+        ->transform(CLI::IsMember(kFormats, CLI::ignore_case))
         ->needs(table);
     app.add_option("--split", split, "Agency, fleet and subfleet bits: 3:4:4 or 344")
         ->type_name("A:F:S")
