@@ -12,20 +12,6 @@
 
 namespace zembra {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-int DigitValue(char16_t c, int base) {
-    int v = -1;
-    if (IsDigit(c)) {
-        v = c - u'0';
-    } else if (c >= u'A' && c <= u'F') {
-        v = c - u'A' + 10;
-    } else if (c >= u'a' && c <= u'f') {
-        v = c - u'a' + 10;
-    }
-    return v < base ? v : -1;
-}
-
 namespace {
 
 // Walks a text, stepping over the blanks, tabs and line feeds that number

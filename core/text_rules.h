@@ -19,11 +19,22 @@ using TextView = std::u16string_view;
 double ParseNumber(TextView text);
 
 // Whether a code unit is one of the ASCII digits 0-9.
-bool IsDigit(char16_t c);
+inline bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The value of an ASCII digit or letter (A-F in either case) in the given
-// base up to 16; -1 when it is no digit of that base.
-int DigitValue(char16_t c, int base);
+// base up to 16; -1 when it is no digit of that base. Inline, as the batch
+// converter reads every character of its lists through it.
+inline int DigitValue(char16_t c, int base) {
+    int v = -1;
+    if (IsDigit(c)) {
+        v = c - u'0';
+    } else if (c >= u'A' && c <= u'F') {
+        v = c - u'A' + 10;
+    } else if (c >= u'a' && c <= u'f') {
+        v = c - u'a' + 10;
+    }
+    return v < base ? v : -1;
+}
 
 // Without leading and trailing U+0020 (tabs stay).
 Text TrimSpaces(TextView text);
