@@ -269,7 +269,9 @@ struct Converter::State {
         input = {};
         input.name = name;
         const bool table = options.format != Format::Lines;
-        csv_init(&input.parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+        // Not strict: a quote inside a field is text, as in pasted web tables
+        // (Tac "2"); a quoted field must still end.
+        csv_init(&input.parser, CSV_STRICT_FINI | CSV_REPALL_NL);
         // Every byte of a field is kept: libcsv would strip blanks around it.
         csv_set_space_func(&input.parser, [](unsigned char) { return 0; });
         // libcsv grows a field without bound; past the limit it stops with CSV_ENOMEM.
@@ -343,8 +345,8 @@ struct Converter::State {
         const std::size_t parsed =
             csv_parse(&input.parser, bytes.data(), bytes.size(), OnField, OnRowEnd, this);
         if (parsed == bytes.size()) return;
-        Stop(csv_error(&input.parser) == CSV_ENOMEM ? "a field longer than 1 MiB"
-                                                    : "not valid CSV (a quote out of place)");
+        const int error = csv_error(&input.parser);
+        Stop(error == CSV_ENOMEM ? "a field longer than 1 MiB" : csv_strerror(error));
     }
 
     static void OnField(void* data, std::size_t size, void* self) {

@@ -91,8 +91,10 @@ const Case kCases[] = {
      kFromDec + "input:4: '7ff'" + kNotAnId, 1},
     {"TableWithoutIdColumn", Format::Table, "Name,Mode\nx,A\n", "",
      "input: no column DEC, Decimal, TGID, Talkgroup, ID, AFS or Hex\n", 2},
-    {"TableQuoteOutOfPlace", Format::Table, "DEC\n5\n6\"x\n7\n", "DEC,AFS,Hex\n5,00-005,5\n",
-     kFromDec + "input:3: not valid CSV (a quote out of place); the rest is skipped\n", 2},
+    // Pasted web tables quote nothing: a quote inside a field is text.
+    {"TableQuoteInsideAField", Format::Table, "DEC\n5\n6\"x\n7\n",
+     "DEC,AFS,Hex\n5,00-005,5\n\"6\"\"x\",,\n7,00-007,7\n", kFromDec + "input:3: '6\"x'" + kNotAnId,
+     1},
     // The decoders' list: refused and repeated IDs left out and named, names
     // cut at 49 bytes between characters, the mode from its last letter.
     {"DsdLeavesOutAndCuts", Format::Dsd,
