@@ -269,8 +269,7 @@ struct Converter::State {
         input = {};
         input.name = name;
         const bool table = options.format != Format::Lines;
-        // Not strict: a quote inside a field is text, as in pasted web tables
-        // (Tac "2"); a quoted field must still end.
+        // A quote inside a field is text, as pasted web tables write it (Tac "2").
         csv_init(&input.parser, CSV_STRICT_FINI | CSV_REPALL_NL);
         // Every byte of a field is kept: libcsv would strip blanks around it.
         csv_set_space_func(&input.parser, [](unsigned char) { return 0; });
@@ -345,8 +344,8 @@ struct Converter::State {
         const std::size_t parsed =
             csv_parse(&input.parser, bytes.data(), bytes.size(), OnField, OnRowEnd, this);
         if (parsed == bytes.size()) return;
-        const int error = csv_error(&input.parser);
-        Stop(error == CSV_ENOMEM ? "a field longer than 1 MiB" : csv_strerror(error));
+        Stop(csv_error(&input.parser) == CSV_ENOMEM ? "a field longer than 1 MiB"
+                                                    : csv_strerror(csv_error(&input.parser)));
     }
 
     static void OnField(void* data, std::size_t size, void* self) {
