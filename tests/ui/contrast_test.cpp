@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,6 +41,29 @@ TEST(ContrastRatio, FollowsTheWcagFormula) {
         EXPECT_NEAR(ContrastRatio(row.a, row.b), row.ratio, 0.01) << row.a.name().toStdString();
         EXPECT_NEAR(ContrastRatio(row.b, row.a), row.ratio, 0.01) << "either order";
     }
+}
+
+// A disabled field still looks disabled where a muted colour reads, and the
+// theme's own text colour is kept where it reads.
+TEST(ReadableTextColor, MutesDisabledTextOnlyWhereItStillReads) {
+    const QColor dark(0x1c1f21), light(0xfcfcfc);
+    const struct {
+        QColor background, themeText;
+        bool enabled;
+        QColor text;
+    } rows[] = {{Qt::white, Qt::black, true, Qt::black},
+                {Qt::white, Qt::black, false, 0x595959},
+                {Qt::white, light, true, Qt::black},
+                {Qt::white, light, false, 0x595959},
+                {Qt::red, light, true, Qt::black},
+                {Qt::red, Qt::black, false, Qt::black},
+                {dark, light, true, light},
+                {dark, light, false, 0xaeafaf},
+                {Qt::black, Qt::yellow, true, Qt::yellow}};
+    for (const auto& row : rows)
+        EXPECT_EQ(ReadableTextColor(row.background, row.themeText, row.enabled).name(),
+                  row.text.name())
+            << row.background.name().toStdString() << (row.enabled ? " enabled" : " disabled");
 }
 
 // A scheme file in qt6ct's format: 21 colours a group, in QPalette's role order.
