@@ -24,43 +24,25 @@ Text AfsOf(int id) {
     return two(id / 128) + u"-" + two(id / 8 % 16) + static_cast<char16_t>(u'0' + id % 8);
 }
 
-struct EncodeCase {
-    const char16_t* decimal;
-    const char16_t* afs;  // nullptr: the AFS text stays as it was
-    BackColor color;
-    const char16_t* hex;
-};
-
+// The in-range integers are Conversion.EveryIdentifierRoundTrips's: here the
+// bounds, fractions (cut for the AFS form, rounded for the echo), other forms
+// of number, and texts out of range, which leave the AFS text as it was.
 TEST(EncodeAfs, ConvertsDecimalTexts) {
-    const EncodeCase cases[] = {
-        {u"1234", u"09-102", kValidColor, u"4D2"},
-        {u"0", u"00-000", kValidColor, u"0"},
-        {u"", u"00-000", kValidColor, u"0"},
-        {u"7", u"00-007", kValidColor, u"7"},
-        {u"8", u"00-010", kValidColor, u"8"},
-        {u"127", u"00-157", kValidColor, u"7F"},
-        {u"128", u"01-000", kValidColor, u"80"},
-        {u"1024", u"08-000", kValidColor, u"400"},
-        {u"2047", u"15-157", kValidColor, u"7FF"},
-        {u"2048", nullptr, kInvalidColor, u"800"},
-        {u"-1", nullptr, kInvalidColor, u"FFFFFFFF"},
-        {u"-0", u"00-000", kValidColor, u"0"},
-        {u"12abc", u"00-014", kValidColor, u"C"},
-        {u" 5", u"00-005", kValidColor, u"5"},
-        {u"1 2 3 4", u"09-102", kValidColor, u"4D2"},
-        {u"1.5", u"00-001", kValidColor, u"2"},
-        {u"0.5", u"00-000", kValidColor, u"0"},
-        {u"2046.9", u"15-156", kValidColor, u"7FF"},
-        {u"2047.5", nullptr, kInvalidColor, u"800"},
-        {u"1e3", u"07-130", kValidColor, u"3E8"},
-        {u"&H7FF", u"15-157", kValidColor, u"7FF"},
-        {u"&HFFFF", nullptr, kInvalidColor, u"FFFFFFFF"},
-        // The echo cannot show these: it is emptied, never left stale.
-        {u"1e999", nullptr, kInvalidColor, u""},
-        {u"-3000000000", nullptr, kInvalidColor, u""},
-        {u"&H100000000", nullptr, kInvalidColor, u""},
+    const struct {
+        const char16_t* decimal;
+        const char16_t* afs;  // nullptr: the AFS text stays as it was
+        BackColor color;
+        const char16_t* hex;
+    } cases[] = {
+        {u"1234", u"09-102", kValidColor, u"4D2"},    {u"0", u"00-000", kValidColor, u"0"},
+        {u"", u"00-000", kValidColor, u"0"},          {u"-0", u"00-000", kValidColor, u"0"},
+        {u"2047", u"15-157", kValidColor, u"7FF"},    {u"2048", nullptr, kInvalidColor, u"800"},
+        {u"-1", nullptr, kInvalidColor, u"FFFFFFFF"}, {u"12abc", u"00-014", kValidColor, u"C"},
+        {u"&H7FF", u"15-157", kValidColor, u"7FF"},   {u"1.5", u"00-001", kValidColor, u"2"},
+        {u"2046.9", u"15-156", kValidColor, u"7FF"},  {u"2047.5", nullptr, kInvalidColor, u"800"},
+        {u"1e999", nullptr, kInvalidColor, u""},  // an echo it cannot show is emptied
     };
-    for (const EncodeCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(Narrow(c.decimal));
         MemoryFields fields;
         fields.afsText = u"11-111";
@@ -75,29 +57,21 @@ TEST(EncodeAfs, ConvertsDecimalTexts) {
     }
 }
 
-struct DecodeCase {
-    const char16_t* afs;
-    const char16_t* decimal;
-    const char16_t* hex;
-};
-
-TEST(DecodeAfs, DecodesCanonicalAndOddTexts) {
-    const DecodeCase cases[] = {
-        {u"09-102", u"1234", u"4D2"},
-        {u"00-000", u"0", u"0"},
-        {u"15-157", u"2047", u"7FF"},
-        {u"01-001", u"129", u"81"},
-        {u" 1-001", u"129", u"81"},
-        {u"01- 01", u"17", u"11"},
-        {u" 5-000", u"0", u"0"},
-        {u"1a-000", u"384", u"180"},
-        {u"ab-cde", u"0", u"0"},
-        {u"  -   ", u"", u"0"},
-        {u"", u"", u"0"},
-        {u"15-1577", u"2047", u"7FF"},
-        {u"09", u"19", u"13"},
+// Canonical texts are Conversion.EveryIdentifierRoundTrips's; odd ones decode
+// as the text cuts and bit tables let them.
+TEST(DecodeAfs, DecodesOddTexts) {
+    const struct {
+        const char16_t* afs;
+        const char16_t* decimal;
+        const char16_t* hex;
+    } cases[] = {
+        {u"09-102", u"1234", u"4D2"},  {u" 1-001", u"129", u"81"},
+        {u"01- 01", u"17", u"11"},     {u" 5-000", u"0", u"0"},
+        {u"1a-000", u"384", u"180"},   {u"ab-cde", u"0", u"0"},
+        {u"  -   ", u"", u"0"},        {u"", u"", u"0"},
+        {u"15-1577", u"2047", u"7FF"}, {u"09", u"19", u"13"},
     };
-    for (const DecodeCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(Narrow(c.afs));
         MemoryFields fields;
         fields.SetDecimalToAfs(false);
@@ -109,63 +83,57 @@ TEST(DecodeAfs, DecodesCanonicalAndOddTexts) {
     }
 }
 
-TEST(DecodeAfs, ChangesNothingOnGuardTextOrWrongMode) {
-    for (bool afsToDecimal : {true, false}) {
-        MemoryFields fields;
-        fields.SetDecimalToAfs(!afsToDecimal);
-        fields.decimalText = afsToDecimal ? u"Out of Range" : u"5";
-        fields.afsText = u"09-102";
-        fields.hexText = u"X";
-        DecodeAfs(fields);
-        EXPECT_EQ(fields.decimalText, afsToDecimal ? u"Out of Range" : u"5");
-        EXPECT_EQ(fields.hexText, u"X");
-    }
-}
-
 // The operation order is the interface: a window serving the fields sees it.
+// A decoder in the wrong mode or on the guard text writes nothing.
 TEST(FieldOperations, RunInTheDocumentedOrder) {
+    using enum Op;
     const struct {
         const char* name;
+        void (*convert)(ConverterFields&);
         bool decimalToAfs;
         const char16_t* decimal;
         std::vector<Op> expected;
     } cases[] = {
         {"encode in range",
+         EncodeAfs,
          true,
          u"5",
-         {Op::IsActionItemChecked, Op::GetDecimalText, Op::GetDecimalText, Op::SetAfsBackColor,
-          Op::GetDecimalText, Op::SetAfsText, Op::GetDecimalText, Op::SetHexText}},
+         {IsActionItemChecked, GetDecimalText, GetDecimalText, SetAfsBackColor, GetDecimalText,
+          SetAfsText, GetDecimalText, SetHexText}},
         {"encode out of range",
+         EncodeAfs,
          true,
          u"5000",
-         {Op::IsActionItemChecked, Op::GetDecimalText, Op::SetAfsBackColor, Op::GetDecimalText,
-          Op::SetHexText}},
+         {IsActionItemChecked, GetDecimalText, SetAfsBackColor, GetDecimalText, SetHexText}},
         {"encode in wrong mode",
+         EncodeAfs,
          false,
          u"5",
-         {Op::IsActionItemChecked, Op::GetDecimalText, Op::SetHexText}},
+         {IsActionItemChecked, GetDecimalText, SetHexText}},
+        {"decode",
+         DecodeAfs,
+         false,
+         u"1234",
+         {IsActionItemChecked, GetDecimalText, GetAfsText, GetAfsText, GetAfsText, SetDecimalText,
+          GetDecimalText, SetHexText}},
+        {"decode in wrong mode", DecodeAfs, true, u"5", {IsActionItemChecked}},
+        {"decode on guard text",
+         DecodeAfs,
+         false,
+         u"Out of Range",
+         {IsActionItemChecked, GetDecimalText}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryFields fields;
         fields.SetDecimalToAfs(c.decimalToAfs);
         fields.decimalText = c.decimal;
+        fields.afsText = u"09-102";
         std::vector<Op> log;
         fields.log = &log;
-        EncodeAfs(fields);
+        c.convert(fields);
         EXPECT_EQ(log, c.expected);
     }
-
-    MemoryFields fields;
-    fields.SetDecimalToAfs(false);
-    fields.decimalText = u"1234";
-    fields.afsText = u"09-102";
-    std::vector<Op> log;
-    fields.log = &log;
-    DecodeAfs(fields);
-    EXPECT_EQ(log, (std::vector<Op>{Op::IsActionItemChecked, Op::GetDecimalText, Op::GetAfsText,
-                                    Op::GetAfsText, Op::GetAfsText, Op::SetDecimalText,
-                                    Op::GetDecimalText, Op::SetHexText}));
 }
 
 // The whole keystroke chains, with the window's reactions attached.
