@@ -37,7 +37,8 @@ int DumpBothWindows(int argc, char** argv) {
     QApplication app(argc, argv);
     zembra::frmMain window;
     window.show();
-    std::setlocale(LC_ALL, "de_DE.UTF-8");  // locale-dependent code shows itself
+    // Locale-dependent code shows itself in a comma-decimal locale.
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
     PrintControls(*window.centralWidget());
     QTimer::singleShot(0, &app, [] {
         PrintControls(*zembra::AboutForm().window());
