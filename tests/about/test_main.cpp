@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // After QApplication has set it: a comma-decimal locale exposes misreads.
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
     ::testing::InitGoogleTest(&argc, argv);
     // Ahead of the printer, so that its verdict includes these checks.
     auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
