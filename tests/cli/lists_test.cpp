@@ -192,13 +192,14 @@ Rows ReadStrictCsv(const std::string& text) {
 // quotes, encrypted modes, and a row whose forms disagree.
 struct Layout {
     const char* name;
+    std::string idColumn;
     std::string listing;
     std::string table;
     std::string disagreement;
 };
 
 const Layout kLayouts[] = {
-    {"WebTable",
+    {"WebTable", "DEC",
      "DEC\tAFS\tMode\tAlpha Tag\tDescription\tTag\r\n"
      "1234\t09-102\tD\tFD Disp\t\"Fire Dispatch, North\"\tFire Dispatch\r\n"
      "1235\t09-103\tDE\t\"PD Tac \"\"1\"\"\"\tPolice, tactical\tLaw Tac\r\n"
@@ -208,7 +209,7 @@ const Layout kLayouts[] = {
      "1235\t09-103\tDE\t\"PD Tac \"\"1\"\"\"\tPolice, tactical\tLaw Tac\t4D3\r\n"
      "586\t04-093\tTe\t\tEMS, county\tEMS Dispatch\t24A\r\n2047\t15-157\tA\tAll Call\t\t\t7FF\r\n",
      "input:4: DEC '586' and AFS '04-093' name different talk groups (586, 587)"},
-    {"Download",
+    {"Download", "Decimal",
      "\xEF\xBB\xBF"
      "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category\n"
      "1234,4d2,FD Disp,D,\"Fire Dispatch, North\",Fire Dispatch,Fire\n"
@@ -227,13 +228,18 @@ class Listing : public testing::TestWithParam<Layout> {};
 TEST_P(Listing, BecomesTheTableAndTheSameDecoderLists) {
     const Result table = ConvertText(With(Format::Table), GetParam().listing);
     EXPECT_EQ(table.output, GetParam().table);
-    EXPECT_EQ(table.messages.back(), GetParam().disagreement);
+    const std::string idsFrom =
+        "input: talk-group IDs read from column 1, '" + GetParam().idColumn + "'\n";
+    const std::string disagreement = GetParam().disagreement + "\n";
+    EXPECT_EQ(Joined(table.messages), idsFrom + disagreement);
     const Result dsd = ConvertText(With(Format::Dsd), GetParam().listing);
     EXPECT_EQ(ReadAsDecoders(dsd.output), (Rows{{"1234", "A", "FD Disp"},
                                                 {"1235", "DE", "PD Tac '1'"},
                                                 {"586", "DE", "EMS; county"},
                                                 {"2047", "A", "All Call"}}));
-    EXPECT_EQ(dsd.messages.back(), "input:4: Name 'EMS, county' written as 'EMS; county'");
+    EXPECT_EQ(Joined(dsd.messages),
+              idsFrom + "input:3: Name 'PD Tac \"1\"' written as 'PD Tac '1''\n" + disagreement +
+                  "input:4: Name 'EMS, county' written as 'EMS; county'\n");
     Rows rows = ReadStrictCsv(ConvertText(With(Format::RadioReference), GetParam().listing).output);
     for (auto& row : rows) row.resize(row.size() == 7 ? 6 : 0);  // Category differs by layout
     EXPECT_EQ(rows, (Rows{{"Decimal", "Hex", "Alpha Tag", "Mode", "Description", "Tag"},
