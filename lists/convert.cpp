@@ -499,8 +499,8 @@ struct Converter::State {
                  name, first({columns.tag, columns.category}, "EDACS")},
                 kDsdHeader, where);
         } else if (options.format == Format::RadioReference) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "%03x", *id);  // as the listing site writes it
+            std::string hex;
+            AppendPadded(hex, *id, 3, 16);  // lower case, three digits, as the listing site writes
             std::vector<std::string> fields = {text(IdForm::Decimal), hex};
             for (const std::size_t column : {columns.alphaTag, columns.mode, columns.description,
                                              columns.tag, columns.category}) {
