@@ -19,9 +19,6 @@ namespace {
 using namespace zembra;
 using namespace zembra::lists;
 
-const std::vector<std::string> kForms = {"dec", "afs", "hex"};                 // as IdForm
-const std::vector<std::string> kFormats = {"table", "dsd", "radioreference"};  // as Format
-
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
     return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
 }
@@ -67,10 +64,10 @@ int main(int argc, char** argv) {
         ->type_name("NAME|N")
         ->needs(table);
     app.add_option("--to", to, "Line mode: write only this form")
-        ->transform(CLI::IsMember(kForms, CLI::ignore_case))
+        ->transform(CLI::IsMember(kFormNames, CLI::ignore_case))
         ->excludes(table);
     app.add_option("--format", format, "With --csv: what to write (table by default)")
-        ->transform(CLI::IsMember(kFormats, CLI::ignore_case))
+        ->transform(CLI::IsMember(kTableFormatNames, CLI::ignore_case))
         ->needs(table);
     app.add_option("--split", split, "Agency, fleet and subfleet bits: 3:4:4 or 344")
         ->type_name("A:F:S")
@@ -103,8 +100,8 @@ int main(int argc, char** argv) {
                   << "\nTry 'zembra-convert --help' for more information." << std::endl;
         return kFailed;
     }
-    options.format = csv ? Format(IndexOf(kFormats, format)) : Format::Lines;
-    options.forms = to.empty() ? options.forms : std::vector{IdForm(IndexOf(kForms, to))};
+    options.format = csv ? Format(IndexOf(kTableFormatNames, format)) : Format::Lines;
+    options.forms = to.empty() ? options.forms : std::vector{IdForm(IndexOf(kFormNames, to))};
     options.split = *ParseSplit(split);
 
     const std::string temporary = output.empty() ? "" : CreateBeside(output);

@@ -20,7 +20,10 @@ endif()
 add_compile_definitions(QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS
                         QT_DISABLE_DEPRECATED_UP_TO=0x060400)
 
-# Hardening of the optimised builds that get installed and packaged.
-add_compile_options($<$<CONFIG:Release,RelWithDebInfo>:-D_FORTIFY_SOURCE=2>
-                    -fstack-protector-strong)
-add_link_options(-Wl,-z,relro,-z,now)
+# Hardening of the optimised builds that get installed and packaged; the
+# WebAssembly sandbox has no such options.
+if(NOT EMSCRIPTEN)
+    add_compile_options($<$<CONFIG:Release,RelWithDebInfo>:-D_FORTIFY_SOURCE=2>
+                        -fstack-protector-strong)
+    add_link_options(-Wl,-z,relro,-z,now)
+endif()

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/converter_fields.h"
@@ -25,7 +26,9 @@ public:
     Text afsText = u"00-000";
     Text hexText = u"0";
     BackColor decimalBackColor = kValidColor;
-    BackColor afsBackColor = kValidColor;
+    // None until the encoder paints it: the field shows the toolkit's own
+    // background at start-up.
+    std::optional<BackColor> afsBackColor;
     bool decimalToAfsChecked = true;
     bool afsToDecimalChecked = false;
 

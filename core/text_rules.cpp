@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Locale-free number reading and writing on 16-bit texts. Decimal numbers are
-// converted with std::from_chars, which ignores the locale; hexadecimal and
-// octal prefixes are read by hand with two's-complement folding.
+// converted with fast_float, which ignores the locale; hexadecimal and octal
+// prefixes are read by hand with two's-complement folding.
 #include "core/text_rules.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 namespace zembra {
@@ -129,19 +130,10 @@ double ReadDecimal(Cursor& cursor) {
     number += 'e';
     number += std::to_string(exponent);
 
+    // fast_float rounds exactly as the C++ library's from_chars does, on every
+    // compiler; out of a double's range it gives infinity or zero.
     double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: the magnitude decides which.
-        const std::size_t significant = whole.find_first_not_of('0');
-        long magnitude = exponent;
-        if (significant != std::string::npos) {
-            magnitude += static_cast<long>(whole.size() - significant);
-        } else {
-            magnitude -= static_cast<long>(fraction.find_first_not_of('0'));
-        }
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    fast_float::from_chars(number.data(), number.data() + number.size(), value);
     return negative ? -value : value;
 }
 

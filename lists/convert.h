@@ -21,6 +21,11 @@ enum class IdForm { Decimal, Afs, Hex };
 // listing site's CSV layout. Lines: one ID a line, the forms tab-separated.
 enum class Format { Table, Dsd, RadioReference, Lines };
 
+// What the command line and the web page call the forms and the table
+// formats, in the order of IdForm and Format.
+inline const std::vector<std::string> kFormNames = {"dec", "afs", "hex"};
+inline const std::vector<std::string> kTableFormatNames = {"table", "dsd", "radioreference"};
+
 // Bit counts of agency, fleet and subfleet. 4:4:3 is written AA-FFS, other
 // splits in the decoders' colon form, each group with 1 digit up to 3 bits,
 // 2 up to 6 and 3 above: 1234 under 3:4:4 is 4:13:02.

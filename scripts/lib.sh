@@ -10,10 +10,21 @@ export ZEMBRA_ROOT
 BUILD_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev
-    libcli11-dev libcsv-dev
+    libcli11-dev libcsv-dev libfast-float-dev
     fonts-dejavu-core
     # Ships the JPEG image plugin that reads the About window's picture.
     libqt6gui6
+)
+
+# Building the web page with Emscripten, and serving it. libcsv's source
+# comes from Debian's archive while the page builds.
+WEB_PACKAGES=(
+    cmake make emscripten libfast-float-dev python3
+)
+
+# Driving the page in a real browser, headless.
+BROWSER_PACKAGES=(
+    chromium chromium-driver python3-selenium
 )
 
 # Building, checking and installing the Debian package.
@@ -28,7 +39,7 @@ FORMAT_PACKAGES=(
 
 # The fuzzer: the core alone, built with clang, its tests with GoogleTest.
 FUZZ_PACKAGES=(
-    cmake make clang libclang-rt-14-dev libgtest-dev
+    cmake make clang libclang-rt-14-dev libgtest-dev libfast-float-dev
 )
 
 # Bootstrapping a fresh Debian 12 root and cloning the repository into it.
@@ -50,6 +61,10 @@ TEST_PACKAGES=(
     qt6ct
     time bc
     "${PACKAGE_PACKAGES[@]}"
+    "${WEB_PACKAGES[@]}"
+    "${BROWSER_PACKAGES[@]}"
+    # The core built with clang and libc++, as Emscripten builds it.
+    libc++-14-dev libc++abi-14-dev
 )
 
 # Root, or sudo to become root: without either, the scripts stop at once with

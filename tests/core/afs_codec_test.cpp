@@ -225,6 +225,7 @@ TEST(Conversion, EveryIdentifierRoundTrips) {
         SCOPED_TRACE(id);
         MemoryFields fields;
         fields.AttachFieldReactions();
+        fields.decimalText = u"";
         const std::string digits = std::to_string(id);
         fields.SetDecimalText(Text(digits.begin(), digits.end()));
         ASSERT_EQ(fields.afsText, AfsOf(id));

@@ -10,48 +10,19 @@
 #include <QPixmap>
 #include <QString>
 #include <QTimer>
-#include <iterator>
 
-#include "app/version.h"
 #include "ui/common/centre_on_screen.h"
 #include "ui/common/twips.h"
+#include "ui/design/about_window.h"
 
 namespace zembra {
 
 namespace {
 
-// Design units are twips, turned into pixels by the main window's one
-// conversion, so that the window, its labels and their fonts scale together.
-constexpr int kClientWidth = 4815;
-constexpr int kClientHeight = 3495;
-constexpr int kPictureBorder = 2;  // pixels, on every side
-constexpr int kInnerWidth = 4755;
-// The picture's 320 by 240 pixels at 96 dots per inch: its natural size
-// there, and the same share of the window on any other screen.
-constexpr int kPictureWidth = 4800;
-constexpr int kPictureHeight = 3600;
-constexpr int kTimer1Interval = 7500;  // milliseconds
-constexpr int kTimer2Interval = 100;
+using namespace design::about;
+
+// The picture is a resource of the window, as the design has it.
 const char* const kPicture = ":/about/cheese.jpg";
-
-struct PictureLabel {
-    const char* name;
-    int top;
-    int height;
-    qreal points;
-    const char* caption;
-};
-
-// Top to bottom; all span the inner width of Picture1 from its left edge.
-// lblTitle and lblCopyright get their only captions in Form_Load.
-constexpr PictureLabel kLabels[] = {
-    {"lblOpening", 180, 435, 13.5, "Another Cheesy Application "},
-    {"lblBy", 720, 435, 9.75, "by"},
-    {"lblCompany", 1080, 495, 18, version::kCompanyName},
-    {"lblTitle", 1680, 375, 13.5, ""},
-    {"lblVersion", 2220, 375, 12, "Version: 0.0.0"},
-    {"lblCopyright", 2820, 555, 8.25, ""},
-};
 
 QFont LabelFont(qreal points) {
     // Fontconfig has no "MS Sans Serif" here; the hint picks a plain
@@ -98,9 +69,8 @@ public:
         : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
           m_form(form) {
-        setObjectName(QStringLiteral("frmAbout"));
-        // Replaced by Form_Load before the window shows.
-        setWindowTitle(QStringLiteral("  About ") + QString::fromUtf8(version::kProductName));
+        setObjectName(QString::fromLatin1(kFormName));
+        setWindowTitle(QString::fromStdString(DesignCaption()));
         setFixedSize(TwipsToPixels(kClientWidth, kClientHeight, *this));
 
         Picture1 = new PictureBox(this);
@@ -109,7 +79,7 @@ public:
 
         QLabel** labels[] = {&lblOpening, &lblBy,      &lblCompany,
                              &lblTitle,   &lblVersion, &lblCopyright};
-        for (std::size_t i = 0; i < std::size(kLabels); ++i) {
+        for (std::size_t i = 0; i < kLabels.size(); ++i) {
             const PictureLabel& design = kLabels[i];
             auto* label = new QLabel(Picture1);
             label->setObjectName(QString::fromLatin1(design.name));
@@ -188,13 +158,13 @@ QDialog* frmAbout::window() const { return m_window.get(); }
 
 void frmAbout::Form_Load() {
     AboutWindow& w = *m_window;
-    const QString productName = QString::fromUtf8(version::kProductName);
-    w.setWindowTitle(QStringLiteral("  ") + productName);
-    w.lblOpening->setText(QStringLiteral("Another Cheesy Application"));
-    w.lblBy->setText(QStringLiteral("by"));
-    w.lblTitle->setText(productName);
-    w.lblVersion->setText(QStringLiteral("Version: ") + QString::fromStdString(VersionText()));
-    w.lblCopyright->setText(QString::fromUtf8(version::kLegalCopyright));
+    const LoadedTexts texts = FormLoadTexts();
+    w.setWindowTitle(QString::fromStdString(texts.caption));
+    w.lblOpening->setText(QString::fromStdString(texts.lblOpening));
+    w.lblBy->setText(QString::fromStdString(texts.lblBy));
+    w.lblTitle->setText(QString::fromStdString(texts.lblTitle));
+    w.lblVersion->setText(QString::fromStdString(texts.lblVersion));
+    w.lblCopyright->setText(QString::fromStdString(texts.lblCopyright));
 }
 
 void frmAbout::Timer1_Timer() {

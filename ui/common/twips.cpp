@@ -3,13 +3,10 @@
 #include "ui/common/twips.h"
 
 #include <QWidget>
-#include <cmath>
 
 namespace zembra {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 int TwipsToPixelsX(int twips, const QWidget& onScreen) {
     return TwipsToPixels(twips, onScreen.logicalDpiX());
@@ -20,10 +17,6 @@ int TwipsToPixelsY(int twips, const QWidget& onScreen) {
 }
 
 }  // namespace
-
-int TwipsToPixels(int twips, double logicalDpi) {
-    return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
-}
 
 QSize TwipsToPixels(int width, int height, const QWidget& onScreen) {
     return {TwipsToPixelsX(width, onScreen), TwipsToPixelsY(height, onScreen)};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // frmMain, the program's one working window: three text boxes, three labels,
-// two lines and the Action and Help menus, built from ui/main/design.h. It
+// two lines and the Action and Help menus, built from ui/design/main_window.h. It
 // serves the converters' ConverterFields from its controls; its change
 // handlers hand over to the core's field reactions, whose writes raise the
 // handlers again inside the write until a write leaves a text unchanged.

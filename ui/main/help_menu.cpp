@@ -5,17 +5,18 @@
 #include <QString>
 
 #include "ui/about/frm_about.h"
-#include "ui/main/help_texts.h"
+#include "ui/design/help_texts.h"
 
 namespace zembra {
 
 namespace {
 
-void ShowInformation(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::Information, title, QString(), QMessageBox::Ok);
+void ShowInformation(const std::string& text, const char* title) {
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(title), QString(),
+                    QMessageBox::Ok);
     // Rich text would collapse the texts' runs of blanks and empty lines.
     box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    box.setText(QString::fromStdString(text));
     box.exec();
 }
 
@@ -24,10 +25,10 @@ void ShowInformation(const QString& text, const QString& title) {
 void mnuHelpItems_Click(std::int16_t index) {
     switch (index) {
         case 1:
-            ShowInformation(HelpText(), HelpTitle());
+            ShowInformation(HelpText(), kHelpTitle);
             break;
         case 2:
-            ShowInformation(LicenceText(), LicenceTitle());
+            ShowInformation(LicenceText(), kLicenceTitle);
             break;
         case 3:
             AboutForm().Show();

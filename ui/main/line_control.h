@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "ui/main/design.h"
+#include "ui/design/main_window.h"
 
 namespace zembra {
 

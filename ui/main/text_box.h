@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "core/converter_fields.h"
-#include "ui/main/design.h"
+#include "ui/design/main_window.h"
 
 class QFont;
 class QLineEdit;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/main/help_texts.h"
+#include "ui/design/help_texts.h"
 
 #include <string_view>
 
@@ -46,37 +46,28 @@ constexpr std::string_view kLicenceLines[] = {
     "",
 };
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void AppendLine(QString& text, const QString& line) {
+void AppendLine(std::string& text, std::string_view line) {
     text += line;
-    text += QLatin1Char('\n');
+    text += '\n';
 }
 
 }  // namespace
 
-QString HelpText() {
-    QString text;
+std::string HelpText() {
+    std::string text;
     for (std::string_view line : kHelpLines) {
-        AppendLine(text, Latin1(line));
+        AppendLine(text, line);
     }
-    AppendLine(text, Latin1(kContactBefore) + QString::fromLatin1(kContactAddress) +
-                         Latin1(kContactAfter));
+    AppendLine(text, std::string(kContactBefore) + kContactAddress + std::string(kContactAfter));
     return text;
 }
 
-QString HelpTitle() { return QStringLiteral(" Help"); }
-
-QString LicenceText() {
-    QString text;
+std::string LicenceText() {
+    std::string text;
     for (std::string_view line : kLicenceLines) {
-        AppendLine(text, Latin1(line));
+        AppendLine(text, line);
     }
     return text;
 }
-
-QString LicenceTitle() { return QStringLiteral("Help Information"); }
 
 }  // namespace zembra

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // frmMain as designed: positions and sizes in twips (1/1440 inch) from the
 // top-left corner of the client area, captions, fonts, tab order and the
-// layout that belongs to each conversion mode. The window is built from
-// these values alone; twips become pixels only in TwipsToPixels.
+// layout that belongs to each conversion mode. Plain data without Qt: the
+// Qt window and the web page are both built from these values alone, and
+// twips become pixels only in TwipsToPixels.
 #pragma once
 
 #include <array>
 #include <optional>
 
 #include "core/converter_fields.h"
-#include "ui/common/twips.h"
+#include "ui/design/units.h"
 
 namespace zembra::design {
 

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// The designs' unit: twips, 1/1440 inch, so 15 twips per pixel at 96 dots
+// per inch. Both front ends turn twips into pixels here and nowhere else.
+#pragma once
+
+#include <cmath>
+
+namespace zembra {
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline constexpr double kTwipsPerInch = 1440.0;
+
+// Rounded to the nearest pixel.
+inline int TwipsToPixels(int twips, double dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+}
+
+}  // namespace zembra

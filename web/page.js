@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: MIT
+// The page's script, appended to the WebAssembly module's. It builds the
+// converter window from Module.Design(), passes each edit and menu choice to
+// the C++ ConverterWindow and renders the State() that comes back; the list
+// tool hands its input to Module.ConvertList. Nothing here converts.
+(function () {
+  "use strict";
+
+  let design;
+  let win;  // the C++ ConverterWindow, for the page's whole life
+  const fields = {};
+  const labels = {};
+  const menus = [];  // {button, list, items: [{element, key, choose}]}
+
+  Module.onRuntimeInitialized = function () {
+    design = Module.Design();
+    document.title = design.title;
+    buildWindow();
+    win = new Module.ConverterWindow();
+    win.FormLoad();
+    render();
+    fields.txtDec.focus();
+    buildListTool();
+    performance.mark("zembra-ready");
+  };
+
+  function element(tag, attributes, parent) {
+    const node = document.createElement(tag);
+    for (const name of Object.keys(attributes)) node.setAttribute(name, attributes[name]);
+    if (parent) parent.appendChild(node);
+    return node;
+  }
+
+  function place(node, rect) {
+    node.style.left = rect.left + "px";
+    node.style.top = rect.top + "px";
+    node.style.width = rect.width + "px";
+    node.style.height = rect.height + "px";
+  }
+
+  // "&Action": the text without the "&", and the letter after it, shown
+  // underlined, as the access key.
+  function setCaption(node, caption) {
+    const at = caption.indexOf("&");
+    node.textContent = "";
+    if (at < 0 || at + 1 >= caption.length) {
+      node.textContent = caption;
+      return "";
+    }
+    node.append(caption.slice(0, at));
+    element("u", {}, node).textContent = caption[at + 1];
+    node.append(caption.slice(at + 2));
+    return caption[at + 1].toLowerCase();
+  }
+
+  // ---- The converter window ----
+
+  function buildWindow() {
+    const client = document.getElementById("client");
+    client.style.width = design.width + "px";
+    client.style.height = design.height + "px";
+    client.style.fontFamily = design.fontFamilies.map((f) => `"${f}"`).join(", ") + ", sans-serif";
+    client.style.fontSize = design.fontPoints + "pt";
+
+    for (const line of design.lines) {
+      const rule = element("div", {id: line.name, class: "line", "aria-hidden": "true"}, client);
+      place(rule, line.rect);
+      rule.style.borderTopWidth = line.thickness + "px";
+    }
+    for (const label of design.labels) {
+      labels[label.name] = element("label", {id: label.name, class: "label"}, client);
+      place(labels[label.name], label.rect);
+    }
+    for (const box of design.textBoxes) {
+      const field = element("input", {
+        id: box.name, class: "field", type: "text", "aria-label": box.accessibleName,
+        autocomplete: "off", spellcheck: "false",
+      }, client);
+      field.addEventListener("focus", moveCaretToEnd);
+      fields[box.name] = field;
+    }
+    fields.txtDec.addEventListener("input", () => edit(() => win.EditDecimal(fields.txtDec.value)));
+    fields.txtAFS.addEventListener("input", () => edit(() => win.EditAfs(fields.txtAFS.value)));
+
+    const bar = document.getElementById("menubar");
+    const handlers = [
+      (index) => edit(() => win.mnuActionItems_Click(index)),
+      mnuHelpItems_Click,
+    ];
+    design.menus.forEach((menu, m) => buildMenu(bar, menu, handlers[m]));
+    document.addEventListener("keydown", onMenuKey);
+    document.addEventListener("pointerdown", (event) => {
+      if (!bar.contains(event.target)) closeMenus();
+    });
+  }
+
+  function edit(change) {
+    change();
+    render();
+  }
+
+  // The caret goes behind the last character once the event that gave the
+  // field focus is over, so that a focusing click does not move it back.
+  function moveCaretToEnd(event) {
+    const field = event.target;
+    setTimeout(() => {
+      if (document.activeElement === field) {
+        field.setSelectionRange(field.value.length, field.value.length);
+      }
+    }, 0);
+  }
+
+  function render() {
+    const state = win.State();
+    for (const name of Object.keys(fields)) {
+      const field = fields[name];
+      const shown = state.fields[name];
+      // Assigning the same text would still move the caret.
+      if (field.value !== shown.text) field.value = shown.text;
+      place(field, shown.rect);
+      field.disabled = !shown.enabled;
+      field.classList.toggle("painted", shown.backColor !== null);
+      field.style.backgroundColor = shown.backColor || "";
+      field.classList.toggle("no-drop", shown.noDrop);
+      if (shown.invalid) {
+        field.setAttribute("aria-invalid", "true");
+      } else {
+        field.removeAttribute("aria-invalid");
+      }
+    }
+    for (const name of Object.keys(labels)) labels[name].textContent = state.captions[name];
+    labels.lblDec.htmlFor = state.upperField;
+    labels.lblAFS.htmlFor = state.upperField === "txtDec" ? "txtAFS" : "txtDec";
+    labels.Label1.htmlFor = "txtHex";
+    menus[0].items.forEach((item, i) => {
+      item.element.setAttribute("aria-checked", String(state.checked[i]));
+    });
+  }
+
+  // ---- Menus: a menu bar of buttons, each opening a list of items ----
+
+  function buildMenu(bar, menu, choose) {
+    const button = element("button", {
+      id: menu.name, type: "button", role: "menuitem", "aria-haspopup": "menu",
+      "aria-expanded": "false", "aria-label": menu.caption.replace("&", ""),
+    }, bar);
+    const key = setCaption(button, menu.caption);
+    const list = element("div", {
+      id: menu.name + "Menu", role: "menu", "aria-label": menu.caption.replace("&", ""),
+      hidden: "",
+    }, bar);
+    const entry = {button: button, list: list, key: key, items: []};
+    const checkable = menu.name === "mnuAction";
+    menu.items.forEach((item, i) => {
+      const node = element("div", {
+        id: item.name, role: checkable ? "menuitemcheckbox" : "menuitem", tabindex: "-1",
+        "aria-label": item.caption.replace("&", ""),
+      }, list);
+      const itemKey = setCaption(element("span", {class: "caption"}, node), item.caption);
+      const run = () => {
+        closeMenus();
+        choose(i + 1);
+      };
+      node.addEventListener("click", run);
+      entry.items.push({element: node, key: itemKey, choose: run});
+    });
+    button.addEventListener("click", () => {
+      if (list.hidden) openMenu(entry, false);
+      else closeMenus();
+    });
+    menus.push(entry);
+  }
+
+  let focusBeforeMenu = null;
+
+  function openMenu(entry, focusFirst) {
+    const open = menus.find((m) => !m.list.hidden);
+    if (!open) focusBeforeMenu = document.activeElement;
+    closeMenus(false);
+    entry.list.hidden = false;
+    entry.button.setAttribute("aria-expanded", "true");
+    (focusFirst ? entry.items[0].element : entry.button).focus();
+  }
+
+  function closeMenus(restoreFocus = true) {
+    const open = menus.find((m) => !m.list.hidden);
+    for (const m of menus) {
+      m.list.hidden = true;
+      m.button.setAttribute("aria-expanded", "false");
+    }
+    if (open && restoreFocus && focusBeforeMenu && document.contains(focusBeforeMenu)) {
+      focusBeforeMenu.focus();
+    }
+  }
+
+  // Alt and the underlined letter opens a menu; in an open menu the letter
+  // alone chooses an item, the arrows move and Escape closes.
+  function onMenuKey(event) {
+    if (document.querySelector("dialog[open]")) return;
+    const key = event.key.toLowerCase();
+    if (event.altKey && !event.ctrlKey && !event.metaKey) {
+      const menu = menus.find((m) => m.key === key);
+      if (menu) {
+        event.preventDefault();
+        openMenu(menu, true);
+      }
+      return;
+    }
+    const at = menus.findIndex((m) => !m.list.hidden);
+    if (at < 0 || event.ctrlKey || event.metaKey) return;
+    const menu = menus[at];
+    const items = menu.items;
+    const focused = items.findIndex((item) => item.element === document.activeElement);
+    const moves = {
+      ArrowDown: () => items[(focused + 1) % items.length].element.focus(),
+      ArrowUp: () => items[(focused + items.length - 1) % items.length].element.focus(),
+      ArrowRight: () => openMenu(menus[(at + 1) % menus.length], true),
+      ArrowLeft: () => openMenu(menus[(at + menus.length - 1) % menus.length], true),
+      Escape: () => closeMenus(),
+      Enter: () => focused >= 0 && items[focused].choose(),
+      " ": () => focused >= 0 && items[focused].choose(),
+    };
+    const byLetter = items.find((item) => item.key === key);
+    if (moves[event.key]) moves[event.key]();
+    else if (byLetter) byLetter.choose();
+    else if (event.key !== "Tab") return;
+    else closeMenus();
+    event.preventDefault();
+  }
+
+  // ---- The Help menu: two message boxes and the About window ----
+
+  function mnuHelpItems_Click(index) {
+    if (index === 1) showMessage(design.help);
+    else if (index === 2) showMessage(design.licence);
+    else if (index === 3) showAbout();
+  }
+
+  // Closing a modal dialog gives focus back to where it was.
+  function showModal(dialog) {
+    const before = document.activeElement;
+    dialog.addEventListener("close", () => {
+      dialog.remove();
+      if (before && document.contains(before)) before.focus();
+    });
+    document.body.appendChild(dialog);
+    dialog.showModal();
+  }
+
+  function showMessage(box) {
+    const dialog = element("dialog", {class: "message-box", "aria-label": box.title});
+    element("div", {class: "title-bar", "aria-hidden": "true"}, dialog).textContent = box.title;
+    const body = element("div", {class: "message-body"}, dialog);
+    element("span", {class: "information", "aria-hidden": "true"}, body).textContent = "i";
+    element("div", {class: "message-text"}, body).textContent = box.text;
+    const form = element("form", {method: "dialog", class: "buttons"}, dialog);
+    element("button", {autofocus: ""}, form).textContent = "OK";
+    showModal(dialog);
+  }
+
+  // frmAbout, built afresh on every opening. Timer1 closes it 7.5 seconds
+  // after it was loaded; any closing by the user does the same as Timer1.
+  function showAbout() {
+    const about = design.about;
+    const dialog = element("dialog", {id: about.name, class: "about", "aria-label": about.caption});
+    const bar = element("div", {class: "title-bar"}, dialog);
+    element("span", {"aria-hidden": "true"}, bar).textContent = about.caption;
+    const close = element("button", {type: "button", class: "close", "aria-label": "Close"}, bar);
+    close.textContent = "\u00d7";
+    const picture = element("div", {id: "Picture1", class: "picture"}, dialog);
+    picture.style.width = about.width + "px";
+    picture.style.height = about.height + "px";
+    picture.style.borderWidth = about.border + "px";
+    const image = element("img", {src: about.picture, alt: "", width: about.pictureWidth,
+                                   height: about.pictureHeight}, picture);
+    image.decoding = "sync";
+    for (const label of about.labels) {
+      const node = element("div", {id: label.name, class: "about-label"}, picture);
+      place(node, label.rect);
+      node.style.fontSize = label.points + "pt";
+      const loaded = about.loadedCaptions[label.name];
+      node.textContent = loaded === undefined ? label.caption : loaded;
+    }
+    const timer1 = setTimeout(() => dialog.close(), about.timer1Interval);
+    close.addEventListener("click", () => dialog.close());
+    dialog.addEventListener("close", () => clearTimeout(timer1));
+    showModal(dialog);
+  }
+
+  // ---- The list tool ----
+
+  function buildListTool() {
+    const $ = (id) => document.getElementById(id);
+    const input = $("listInput");
+    let source = {bytes: new Uint8Array(), name: "pasted"};
+    let downloadUrl = "";
+
+    const convert = () => {
+      // "lines:afs": line mode, the AFS form only.
+      const choice = $("listFormat").value.split(":");
+      const format = choice[0];
+      const result = Module.ConvertList(source.bytes, {
+        format: format, to: choice[1] || "", column: $("listColumn").value,
+        split: $("listSplit").value, name: source.name,
+      });
+      $("listOutput").value = new TextDecoder().decode(result.output);
+      $("listMessages").textContent = result.messages.join("\n");
+      $("listStatus").value = String(result.status);
+      if (downloadUrl) URL.revokeObjectURL(downloadUrl);
+      downloadUrl = URL.createObjectURL(new Blob([result.output]));
+      const link = $("listDownload");
+      link.href = downloadUrl;
+      const stem = source.name === "pasted" ? "talkgroups" : source.name.replace(/\.[^.]*$/, "");
+      link.download = `${stem}-${format}.${format === "lines" ? "txt" : "csv"}`;
+    };
+    const useFile = async (file) => {
+      source = {bytes: new Uint8Array(await file.arrayBuffer()), name: file.name};
+      input.value = new TextDecoder().decode(source.bytes);
+      convert();
+    };
+
+    input.addEventListener("input", () => {
+      source = {bytes: new TextEncoder().encode(input.value), name: "pasted"};
+      convert();
+    });
+    $("listFile").addEventListener("change", (event) => {
+      if (event.target.files.length) useFile(event.target.files[0]);
+    });
+    for (const id of ["listFormat", "listColumn", "listSplit"]) {
+      $(id).addEventListener("input", convert);
+    }
+    const area = $("lists");
+    area.addEventListener("dragover", (event) => event.preventDefault());
+    area.addEventListener("drop", (event) => {
+      event.preventDefault();
+      if (event.dataTransfer.files.length) useFile(event.dataTransfer.files[0]);
+    });
+    convert();
+  }
+})();

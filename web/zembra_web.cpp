@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: MIT
+// What the web page reaches in C++, through embind: the windows' designs as
+// one plain object, the converter window's state (MemoryFields with the
+// window's field reactions, the Action menu's marks and the mode's layout),
+// and the list library. The page builds its elements from Design(), passes
+// each edit and menu choice in, and renders what State() returns; it decides
+// nothing itself.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "core/memory_fields.h"
+#include "lists/convert.h"
+#include "ui/design/about_window.h"
+#include "ui/design/help_texts.h"
+#include "ui/design/main_window.h"
+
+namespace zembra {
+
+namespace {
+
+using emscripten::val;
+
+// The page lays out at 96 dots per inch: CSS pixels.
+constexpr double kCssDotsPerInch = 96;
+
+int Pixels(int twips) { return TwipsToPixels(twips, kCssDotsPerInch); }
+
+val PixelRect(const TwipsRect& rect) {
+    val result = val::object();
+    result.set("left", Pixels(rect.left));
+    result.set("top", Pixels(rect.top));
+    result.set("width", Pixels(rect.width));
+    result.set("height", Pixels(rect.height));
+    return result;
+}
+
+template <typename T>
+val Array(const T& items, val (*convert)(const typename T::value_type&)) {
+    val result = val::array();
+    for (const auto& item : items) result.call<void>("push", convert(item));
+    return result;
+}
+
+val Strings(const std::vector<std::string>& texts) {
+    val result = val::array();
+    for (const std::string& text : texts) result.call<void>("push", text);
+    return result;
+}
+
+// BackColor 0x00BBGGRR as CSS "#rrggbb".
+std::string CssColor(BackColor color) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string css = "#";
+    for (const unsigned shift : {0u, 8u, 16u}) {
+        const unsigned byte = (color >> shift) & 0xFFu;
+        css += kDigits[byte >> 4];
+        css += kDigits[byte & 0xFu];
+    }
+    return css;
+}
+
+val MenuItem(const design::MenuItemDesign& item) {
+    val result = val::object();
+    result.set("name", item.name);
+    result.set("caption", item.caption);
+    return result;
+}
+
+val Menu(const char* name, const char* caption, val items) {
+    val result = val::object();
+    result.set("name", name);
+    result.set("caption", caption);
+    result.set("items", items);
+    return result;
+}
+
+val Label(const design::LabelDesign& label) {
+    val result = val::object();
+    result.set("name", label.name);
+    result.set("rect", PixelRect(label.rect));
+    return result;
+}
+
+val Line(const design::LineDesign& line) {
+    val result = val::object();
+    result.set("name", line.name);
+    result.set("rect", PixelRect({line.x1, line.y1, line.x2 - line.x1, 0}));
+    result.set("thickness", line.thicknessPixels);
+    return result;
+}
+
+val TextBox(const design::TextBoxDesign& box) {
+    val result = val::object();
+    result.set("name", box.name);
+    result.set("accessibleName", box.accessibleName);
+    return result;
+}
+
+val MessageBox(const char* title, const std::string& text) {
+    val result = val::object();
+    result.set("title", title);
+    result.set("text", text);
+    return result;
+}
+
+val AboutLabel(const design::about::PictureLabel& label) {
+    val result = val::object();
+    result.set("name", label.name);
+    result.set("rect", PixelRect({0, label.top, design::about::kInnerWidth, label.height}));
+    result.set("points", label.points);
+    result.set("caption", label.caption);
+    return result;
+}
+
+val About() {
+    namespace about = design::about;
+    const about::LoadedTexts loaded = about::FormLoadTexts();
+    val captions = val::object();
+    captions.set("lblOpening", loaded.lblOpening);
+    captions.set("lblBy", loaded.lblBy);
+    captions.set("lblTitle", loaded.lblTitle);
+    captions.set("lblVersion", loaded.lblVersion);
+    captions.set("lblCopyright", loaded.lblCopyright);
+
+    val result = val::object();
+    result.set("name", about::kFormName);
+    result.set("caption", loaded.caption);
+    result.set("width", Pixels(about::kClientWidth));
+    result.set("height", Pixels(about::kClientHeight));
+    result.set("border", about::kPictureBorder);
+    result.set("picture", about::kPictureFile);
+    result.set("pictureWidth", Pixels(about::kPictureWidth));
+    result.set("pictureHeight", Pixels(about::kPictureHeight));
+    result.set("timer1Interval", about::kTimer1Interval);
+    result.set("timer2Interval", about::kTimer2Interval);
+    result.set("labels", Array(about::kLabels, AboutLabel));
+    result.set("loadedCaptions", captions);
+    return result;
+}
+
+// Everything the page builds once: names, captions, fixed geometry in CSS
+// pixels, fonts, menus, the message boxes' texts and the About window.
+val Design() {
+    val fonts = val::array();
+    for (const char* family : design::kFontFamilies) fonts.call<void>("push", val(family));
+
+    val result = val::object();
+    result.set("name", design::kFormName);
+    result.set("title", design::kTitle);
+    result.set("width", Pixels(design::kClientWidth));
+    result.set("height", Pixels(design::kClientHeight));
+    result.set("fontFamilies", fonts);
+    result.set("fontPoints", design::kFontPoints);
+    result.set("textBoxes",
+               Array(std::array{design::txtDec, design::txtAFS, design::txtHex}, TextBox));
+    result.set("labels", Array(std::array{design::lblDec, design::lblAFS, design::Label1}, Label));
+    result.set("lines", Array(std::array{design::Line1, design::Line2}, Line));
+    val menus = val::array();
+    menus.call<void>("push", Menu(design::mnuActionName, design::mnuActionCaption,
+                                  Array(design::mnuActionItems, MenuItem)));
+    menus.call<void>("push", Menu(design::mnuHelpName, design::mnuHelpCaption,
+                                  Array(design::mnuHelpItems, MenuItem)));
+    result.set("menus", menus);
+    result.set("help", MessageBox(kHelpTitle, HelpText()));
+    result.set("licence", MessageBox(kLicenceTitle, LicenceText()));
+    result.set("about", About());
+    result.set("version", VersionText());
+    return result;
+}
+
+// frmMain without a toolkit: the three fields in MemoryFields with the
+// window's reactions, and the properties Form_Load and ToggleMode write.
+class ConverterWindow {
+public:
+    // The design state: the mark on item 2, the fields at their design
+    // places. FormLoad then sizes them and switches to "Decimal to AFS".
+    ConverterWindow() {
+        m_fields.AttachFieldReactions();
+        m_fields.SetDecimalToAfs(design::mnuActionItems[0].checked);
+    }
+
+    void FormLoad() {
+        m_sized = true;
+        ToggleMode();
+    }
+
+    // The user's edit of a field: a change runs that field's reaction, as
+    // typing does in the window.
+    void EditDecimal(const std::u16string& text) { m_fields.SetDecimalText(text); }
+    void EditAfs(const std::u16string& text) { m_fields.SetAfsText(text); }
+
+    void mnuActionItems_Click(int index) {
+        if (index == kDecimalToAfsItem || index == kAfsToDecimalItem) ToggleMode();
+    }
+
+    // Everything the page shows of the window now.
+    val State() const {
+        const design::ModeLayout& layout = m_fields.decimalToAfsChecked
+                                               ? design::kDecimalToAfsLayout
+                                               : design::kAfsToDecimalLayout;
+        const bool designed = !m_sized;
+        val fields = val::object();
+        fields.set("txtDec",
+                   Field(design::txtDec, designed ? design::txtDec.rect.top : layout.decTop,
+                         m_fields.decimalText, m_fields.decimalBackColor,
+                         designed ? design::txtDec.enabled : layout.decEnabled,
+                         designed ? design::txtDec.pointer : layout.decPointer));
+        fields.set("txtAFS",
+                   Field(design::txtAFS, designed ? design::txtAFS.rect.top : layout.afsTop,
+                         m_fields.afsText, m_fields.afsBackColor,
+                         designed ? design::txtAFS.enabled : layout.afsEnabled,
+                         designed ? design::txtAFS.pointer : layout.afsPointer));
+        fields.set("txtHex",
+                   Field(design::txtHex, design::txtHex.rect.top, m_fields.hexText,
+                         design::txtHex.backColor, design::txtHex.enabled, design::txtHex.pointer));
+        val captions = val::object();
+        captions.set("lblDec", designed ? design::lblDec.caption : layout.upperCaption);
+        captions.set("lblAFS", designed ? design::lblAFS.caption : layout.lowerCaption);
+        captions.set("Label1", design::Label1.caption);
+        val checked = val::array();
+        checked.call<void>("push", m_fields.decimalToAfsChecked);
+        checked.call<void>("push", m_fields.afsToDecimalChecked);
+
+        val result = val::object();
+        result.set("fields", fields);
+        result.set("captions", captions);
+        result.set("checked", checked);
+        // Which field the upper label names, for assistive technology.
+        result.set("upperField", m_fields.decimalToAfsChecked ? "txtDec" : "txtAFS");
+        return result;
+    }
+
+private:
+    // Decides from item 1's mark alone, as the window's ToggleMode does.
+    void ToggleMode() { m_fields.SetDecimalToAfs(!m_fields.decimalToAfsChecked); }
+
+    val Field(const design::TextBoxDesign& box, int top, const Text& text,
+              std::optional<BackColor> backColor, bool enabled,
+              design::MousePointer pointer) const {
+        TwipsRect rect = box.rect;
+        rect.top = top;
+        if (m_sized && &box != &design::txtHex) {
+            rect.width = design::kEntryWidth;
+            rect.height = design::kEntryHeight;
+        }
+        val result = val::object();
+        result.set("text", text);
+        result.set("rect", PixelRect(rect));
+        result.set("backColor", backColor ? val(CssColor(*backColor)) : val::null());
+        result.set("invalid", backColor == kInvalidColor);
+        result.set("enabled", enabled);
+        result.set("noDrop", pointer == design::MousePointer::NoDrop);
+        return result;
+    }
+
+    MemoryFields m_fields;
+    bool m_sized = false;
+};
+
+// The list library on one input: bytes (a Uint8Array) or text (as UTF-8).
+// The options are named as on zembra-convert's command line: format "table",
+// "dsd", "radioreference" or "lines"; for lines, `to` "dec", "afs", "hex" or
+// "" for all three; column and split as the options of those names.
+val ConvertList(const std::string& input, val options) {
+    using namespace lists;
+    const auto option = [&options](const char* name, const char* fallback) {
+        const val value = options[name];
+        return value.isString() ? value.as<std::string>() : std::string(fallback);
+    };
+    Options settings;
+    const std::string format = option("format", "lines");
+    const std::string to = option("to", "");
+    for (std::size_t i = 0; i < kTableFormatNames.size(); ++i) {
+        if (format == kTableFormatNames[i]) settings.format = Format(i);
+    }
+    for (std::size_t i = 0; i < kFormNames.size(); ++i) {
+        if (to == kFormNames[i]) settings.forms = {IdForm(i)};
+    }
+    settings.column = option("column", "");
+
+    val result = val::object();
+    const std::optional<Split> split = ParseSplit(option("split", "4:4:3"));
+    if (!split) {
+        result.set("output", val::global("Uint8Array").new_(0));
+        result.set("messages", Strings({"--split: needs three bit counts adding up to 11"}));
+        result.set("status", kFailed);
+        return result;
+    }
+    settings.split = *split;
+    const Result converted = ConvertText(settings, input, option("name", "input"));
+    result.set("output", val::global("Uint8Array")
+                             .new_(emscripten::typed_memory_view(converted.output.size(),
+                                                                 converted.output.data())));
+    result.set("messages", Strings(converted.messages));
+    result.set("status", converted.status);
+    return result;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(zembra) {
+    emscripten::function("Design", &Design);
+    emscripten::function("ConvertList", &ConvertList);
+    emscripten::class_<ConverterWindow>("ConverterWindow")
+        .constructor<>()
+        .function("FormLoad", &ConverterWindow::FormLoad)
+        .function("EditDecimal", &ConverterWindow::EditDecimal)
+        .function("EditAfs", &ConverterWindow::EditAfs)
+        .function("mnuActionItems_Click", &ConverterWindow::mnuActionItems_Click)
+        .function("State", &ConverterWindow::State);
+}
+
+}  // namespace zembra
