@@ -14,7 +14,7 @@
 #include "modal_helpers.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/help_menu.h"
-#include "ui/main/help_texts.h"
+#include "ui/design/help_texts.h"
 
 namespace zembra {
 namespace {
