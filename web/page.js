@@ -296,6 +296,12 @@
     let downloadUrl = "";
 
     const convert = () => {
+      const link = $("listDownload");
+      if (source.bytes.length === 0) {
+        $("listOutput").value = $("listMessages").textContent = $("listStatus").value = "";
+        link.removeAttribute("href");
+        return;
+      }
       // "lines:afs": line mode, the AFS form only.
       const choice = $("listFormat").value.split(":");
       const format = choice[0];
@@ -308,7 +314,6 @@
       $("listStatus").value = String(result.status);
       if (downloadUrl) URL.revokeObjectURL(downloadUrl);
       downloadUrl = URL.createObjectURL(new Blob([result.output]));
-      const link = $("listDownload");
       link.href = downloadUrl;
       const stem = source.name === "pasted" ? "talkgroups" : source.name.replace(/\.[^.]*$/, "");
       link.download = `${stem}-${format}.${format === "lines" ? "txt" : "csv"}`;
