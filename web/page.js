@@ -83,11 +83,10 @@
     fields.txtAFS.addEventListener("input", () => edit(() => win.EditAfs(fields.txtAFS.value)));
 
     const bar = document.getElementById("menubar");
-    const handlers = [
-      (index) => edit(() => win.mnuActionItems_Click(index)),
-      mnuHelpItems_Click,
-    ];
+    const handlers = [mnuActionItems_Click, mnuHelpItems_Click];
     design.menus.forEach((menu, m) => buildMenu(bar, menu, handlers[m]));
+    // As on the desktop, the menu bar takes no focus from the fields.
+    bar.addEventListener("mousedown", (event) => event.preventDefault());
     document.addEventListener("keydown", onMenuKey);
     document.addEventListener("pointerdown", (event) => {
       if (!bar.contains(event.target)) closeMenus();
@@ -96,7 +95,17 @@
 
   function edit(change) {
     change();
-    render();
+    return render();
+  }
+
+  function mnuActionItems_Click(index) {
+    const state = edit(() => win.mnuActionItems_Click(index));
+    // A field that is disabled loses the focus; as on the desktop, it goes
+    // on to the field that now takes input.
+    const focused = document.activeElement;
+    if (!focused || focused === document.body || focused.disabled) {
+      fields[state.upperField].focus();
+    }
   }
 
   // The caret goes behind the last character once the event that gave the
@@ -135,6 +144,7 @@
     menus[0].items.forEach((item, i) => {
       item.element.setAttribute("aria-checked", String(state.checked[i]));
     });
+    return state;
   }
 
   // ---- Menus: a menu bar of buttons, each opening a list of items ----
@@ -168,18 +178,24 @@
       if (list.hidden) openMenu(entry, false);
       else closeMenus();
     });
+    // With a menu open, pointing at another title opens that one instead.
+    button.addEventListener("mouseenter", () => {
+      if (list.hidden && menus.some((m) => !m.list.hidden)) openMenu(entry, false);
+    });
     menus.push(entry);
   }
 
   let focusBeforeMenu = null;
 
+  // From the keyboard the first item takes focus; a click leaves it where
+  // it was, and the arrows or the letters work from there.
   function openMenu(entry, focusFirst) {
     const open = menus.find((m) => !m.list.hidden);
     if (!open) focusBeforeMenu = document.activeElement;
     closeMenus(false);
     entry.list.hidden = false;
     entry.button.setAttribute("aria-expanded", "true");
-    (focusFirst ? entry.items[0].element : entry.button).focus();
+    if (focusFirst) entry.items[0].element.focus();
   }
 
   function closeMenus(restoreFocus = true) {
@@ -213,7 +229,7 @@
     const focused = items.findIndex((item) => item.element === document.activeElement);
     const moves = {
       ArrowDown: () => items[(focused + 1) % items.length].element.focus(),
-      ArrowUp: () => items[(focused + items.length - 1) % items.length].element.focus(),
+      ArrowUp: () => items[(Math.max(focused, 0) + items.length - 1) % items.length].element.focus(),
       ArrowRight: () => openMenu(menus[(at + 1) % menus.length], true),
       ArrowLeft: () => openMenu(menus[(at + menus.length - 1) % menus.length], true),
       Escape: () => closeMenus(),
