@@ -27,6 +27,7 @@ from selenium.webdriver.support.ui import Select, WebDriverWait
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 FIELDS = ("txtDec", "txtAFS", "txtHex")
 SWITCH = None  # a choice in the Action menu, which flips the mode
+START = ""  # no keystroke: the start-up state
 
 # Typed from the start-up state ("Decimal to AFS"); "\b" is a backspace.
 TYPED = [
@@ -174,18 +175,18 @@ class PageTest:
     def typed_sequences(self):
         for name, steps in TYPED:
             self.load()
-            keys = [key for step in steps for key in (step or [SWITCH])]
+            keys = [START] + [key for step in steps for key in (step or [SWITCH])]
             lines = ["switch" if key is SWITCH else "back" if key == "\b" else str(ord(key))
-                     for key in keys]
+                     for key in keys[1:]]
             expected = subprocess.run([self.trace, "keys"], capture_output=True, text=True,
-                                      check=True, input="\n".join(lines) + "\n").stdout
+                                      check=True, input="".join(f"{k}\n" for k in lines)).stdout
             expected = [json.loads(line) for line in expected.splitlines()]
             problems = [] if len(expected) == len(keys) else ["the trace stopped early"]
             for key, want in zip(keys, expected):
                 input_field = "txtDec" if want["decimalToAfs"] else "txtAFS"
                 if key is SWITCH:
                     self.choose("mnuAction", "mnuActionItems1")
-                else:
+                elif key != START:
                     self.by_id(input_field).send_keys(Keys.BACK_SPACE if key == "\b" else key)
                 paints = {"txtDec": want["decColor"], "txtAFS": want["afsColor"],
                           "txtHex": "0xFFFFFF"}
@@ -195,13 +196,13 @@ class PageTest:
                     red = paint == "0x0000FF"
                     if [got[0], got[1], got[3]] != [want[field], colour, field != input_field] \
                             or got[2] not in (["true"] if red else [None, "false"]):
-                        problems.append(f"after {'switch' if key is SWITCH else repr(key)}: "
+                        problems.append(f"after {'switch' if key is SWITCH else repr(key) if key else 'start-up'}: "
                                         f"{field} shows {got[:4]}, want {want[field]!r} {colour} "
                                         f"{'invalid' if red else 'valid'}, "
                                         f"{'enabled' if field == input_field else 'disabled'}")
                 if problems:
                     break
-            self.check(f"typed: {name} ({len(keys)} steps)", problems)
+            self.check(f"typed: {name} ({len(keys) - 1} steps)", problems)
 
     def mode(self, decimal_to_afs):
         """What differs from the given mode: marks, captions, the upper, enabled field."""
@@ -272,10 +273,13 @@ class PageTest:
 
     def about(self):
         self.load()
-        self.choose("mnuHelp", "mnuHelpItems3")
+        self.press("h", "a")
+        opened = self.js('return document.querySelector("dialog#frmAbout[open]") !== null')
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        open_after = self.js('return document.querySelector("dialog[open]")')
-        self.check("About closed by Escape", ["still open"] if open_after else [])
+        still = self.js('return document.querySelector("dialog[open]") !== null')
+        self.check("About opened by Alt+H, A and closed by Escape",
+                   [f"opened {opened}, still open {still}"] if [opened, still] != [True, False]
+                   else [])
         labels = [k for k in self.texts if k.startswith("lbl")]
         self.by_id("mnuHelp").click()
         self.driver.set_script_timeout(15)
@@ -319,6 +323,8 @@ class PageTest:
         shown = self.by_id("listOutput").get_attribute("value")
         if shown != native.stdout.decode().replace("\r\n", "\n"):
             problems.append(f"listOutput {shown!r}")
+        if not self.by_id("listDownload").get_attribute("download"):
+            problems.append("the download link has no file name")
         status = self.by_id("listStatus").get_attribute("value")
         if status != str(native.returncode):
             problems.append(f"listStatus {status}, want {native.returncode}")

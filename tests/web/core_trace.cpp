@@ -5,8 +5,8 @@
 //                             About window's captions, as one JSON object
 //   zembra_core_trace keys    reads keystrokes, one a line: a UTF-16 code
 //                             unit in decimal typed at the end of the input
-//                             field, "back" or "switch"; after each prints
-//                             the fields as one JSON line
+//                             field, "back" or "switch"; prints the fields
+//                             as one JSON line at the start and after each
 //
 // Keystrokes edit the field the mode takes input in, through the window's
 // own field reactions; "switch" is a choice in the Action menu, which flips
@@ -70,9 +70,18 @@ void PrintTexts() {
     std::cout << "}\n";
 }
 
-int TraceKeys() {
+void PrintFields(const zembra::MemoryFields& fields) {
+    std::cout << "{\"decimalToAfs\":" << (fields.decimalToAfsChecked ? "true" : "false")
+              << ",\"txtDec\":" << Json(fields.decimalText)
+              << ",\"txtAFS\":" << Json(fields.afsText) << ",\"txtHex\":" << Json(fields.hexText)
+              << ",\"decColor\":" << Colour(fields.decimalBackColor)
+              << ",\"afsColor\":" << Colour(fields.afsBackColor) << "}\n";
+}
+
+void TraceKeys() {
     zembra::MemoryFields fields;
     fields.AttachFieldReactions();
+    PrintFields(fields);
     std::string line;
     while (std::getline(std::cin, line)) {
         const bool decimalInput = fields.decimalToAfsChecked;
@@ -91,14 +100,8 @@ int TraceKeys() {
                 fields.SetAfsText(text);
             }
         }
-        std::cout << "{\"decimalToAfs\":" << (fields.decimalToAfsChecked ? "true" : "false")
-                  << ",\"txtDec\":" << Json(fields.decimalText)
-                  << ",\"txtAFS\":" << Json(fields.afsText)
-                  << ",\"txtHex\":" << Json(fields.hexText)
-                  << ",\"decColor\":" << Colour(fields.decimalBackColor)
-                  << ",\"afsColor\":" << Colour(fields.afsBackColor) << "}\n";
+        PrintFields(fields);
     }
-    return 0;
 }
 
 }  // namespace
