@@ -368,8 +368,8 @@ def main():
     for program in ("tests/web/zembra_core_trace", "cli/zembra-convert"):
         if not (native / program).is_file():
             sys.exit(f"{__file__}: no {native / program}; build it first")
-    if not (page / "index.html").stat().st_size:
-        sys.exit(f"{__file__}: {page}/index.html is empty")
+    if not (page / "index.html").is_file() or not (page / "index.html").stat().st_size:
+        sys.exit(f"{__file__}: no page in {page}; cmake --preset web && cmake --build --preset web")
     started = time.monotonic()
     server = http.server.ThreadingHTTPServer(
         ("127.0.0.1", 0), functools.partial(Quiet, directory=str(page)))
