@@ -196,9 +196,9 @@ class PageTest:
                     red = paint == "0x0000FF"
                     if [got[0], got[1], got[3]] != [want[field], colour, field != input_field] \
                             or got[2] not in (["true"] if red else [None, "false"]):
-                        problems.append(f"after {'switch' if key is SWITCH else repr(key) if key else 'start-up'}: "
-                                        f"{field} shows {got[:4]}, want {want[field]!r} {colour} "
-                                        f"{'invalid' if red else 'valid'}, "
+                        step = "switch" if key is SWITCH else repr(key) if key else "start-up"
+                        problems.append(f"after {step}: {field} shows {got[:4]}, want "
+                                        f"{want[field]!r} {colour} {'invalid' if red else 'valid'}, "
                                         f"{'enabled' if field == input_field else 'disabled'}")
                 if problems:
                     break
