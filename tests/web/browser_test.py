@@ -198,7 +198,7 @@ class PageTest:
                             or got[2] not in (["true"] if red else [None, "false"]):
                         step = "switch" if key is SWITCH else repr(key) if key else "start-up"
                         problems.append(f"after {step}: {field} shows {got[:4]}, want "
-                                        f"{want[field]!r} {colour} {'invalid' if red else 'valid'}, "
+                                        f"{want[field]!r} {colour} {'invalid' if red else 'ok'}, "
                                         f"{'enabled' if field == input_field else 'disabled'}")
                 if problems:
                     break
