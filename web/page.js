@@ -178,10 +178,6 @@
       if (list.hidden) openMenu(entry, false);
       else closeMenus();
     });
-    // With a menu open, pointing at another title opens that one instead.
-    button.addEventListener("mouseenter", () => {
-      if (list.hidden && menus.some((m) => !m.list.hidden)) openMenu(entry, false);
-    });
     menus.push(entry);
   }
 

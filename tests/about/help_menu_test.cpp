@@ -12,9 +12,9 @@
 #include <cstdint>
 
 #include "modal_helpers.h"
+#include "ui/design/help_texts.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/help_menu.h"
-#include "ui/design/help_texts.h"
 
 namespace zembra {
 namespace {

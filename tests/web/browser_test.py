@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The built web page in headless Chromium, compared with the native core
 # (zembra_core_trace) and the batch converter (zembra-convert):
-#   tests/web/browser_test.py [PAGE_DIR [NATIVE_BUILD_DIR]]
-# (build/web and build/webtest-native by default). Prints one line per check
+#   tests/web/browser_test.py [PAGE_DIR|URL [NATIVE_BUILD_DIR]]
+# (build/web and build/release by default; a URL tests a page served there). Prints one line per check
 # and exits 1 when one fails. /usr/bin/python3, as Debian's python3-selenium
 # belongs to it.
 
@@ -362,18 +362,24 @@ class PageTest:
 
 
 def main():
-    page = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ROOT / "build/web")
-    native = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else ROOT / "build/webtest-native")
+    where = sys.argv[1] if len(sys.argv) > 1 else str(ROOT / "build/web")
+    native = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else ROOT / "build/release")
     native = native.resolve()
     for program in ("tests/web/zembra_core_trace", "cli/zembra-convert"):
         if not (native / program).is_file():
             sys.exit(f"{__file__}: no {native / program}; build it first")
-    if not (page / "index.html").is_file() or not (page / "index.html").stat().st_size:
-        sys.exit(f"{__file__}: no page in {page}; cmake --preset web && cmake --build --preset web")
     started = time.monotonic()
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(Quiet, directory=str(page)))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    server = None
+    if where.startswith("http://"):
+        url = where
+    else:
+        page = pathlib.Path(where)
+        if not (page / "index.html").is_file() or not (page / "index.html").stat().st_size:
+            sys.exit(f"{__file__}: no page in {page}; scripts/web --build")
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Quiet, directory=str(page)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = f"http://127.0.0.1:{server.server_port}/"
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     profile = tempfile.TemporaryDirectory()
@@ -384,7 +390,7 @@ def main():
         options.add_argument(flag)
     driver = webdriver.Chrome(service=webdriver.chrome.service.Service("/usr/bin/chromedriver"),
                               options=options)
-    test = PageTest(driver, f"http://127.0.0.1:{server.server_port}/", native)
+    test = PageTest(driver, url, native)
     try:
         test.load()
         test.check("page title", [] if driver.title == "Zembra" else [repr(driver.title)])
@@ -396,7 +402,8 @@ def main():
                 test.check(f"{run.__name__} stopped", [str(error).strip().splitlines()[0]])
     finally:
         driver.quit()
-        server.shutdown()
+        if server:
+            server.shutdown()
         profile.cleanup()
     print(f"{test.failed} failed, {time.monotonic() - started:.1f} s")
     return 1 if test.failed else 0
