@@ -252,6 +252,23 @@ class PageTest:
             self.check(f"{how}: {'Decimal to AFS' if decimal_to_afs else 'AFS to Decimal'}",
                        problems)
 
+    def caret(self):
+        """A click at the start of a field that had no focus leaves the caret at the end."""
+        self.load()
+        self.by_id("txtDec").send_keys("1234")
+        problems = []
+        for field in ("txtDec", "txtAFS"):
+            self.by_id("listColumn").click()
+            node = self.by_id(field)
+            ActionChains(self.driver).move_to_element_with_offset(
+                node, -node.rect["width"] // 2 + 4, 0).click().perform()
+            caret = self.js("const f = arguments[0]; return [f.selectionStart, f.selectionEnd,"
+                            " f.value.length, document.activeElement === f]", node)
+            if caret != [caret[2], caret[2], caret[2], True]:
+                problems.append(f"{field}: selection {caret[:2]} in {caret[2]} characters")
+            self.choose("mnuAction", "mnuActionItems1")
+        self.check("focusing click puts the caret at the end", problems)
+
     def message_boxes(self):
         self.load()
         for how, act, box in (("click", lambda: self.choose("mnuHelp", "mnuHelpItems1"), "help"),
@@ -394,7 +411,8 @@ def main():
     try:
         test.load()
         test.check("page title", [] if driver.title == "Zembra" else [repr(driver.title)])
-        for run in (test.typed_sequences, test.menus, test.message_boxes, test.list_tool,
+        for run in (test.typed_sequences, test.menus, test.caret, test.message_boxes,
+                    test.list_tool,
                     test.legibility, test.about):
             try:
                 run()
