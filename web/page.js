@@ -31,6 +31,11 @@
     return node;
   }
 
+  // "MS Sans Serif" where the system has it, else a plain sans-serif face.
+  function designFont() {
+    return design.fontFamilies.map((family) => `"${family}"`).join(", ") + ", sans-serif";
+  }
+
   function place(node, rect) {
     node.style.left = rect.left + "px";
     node.style.top = rect.top + "px";
@@ -59,7 +64,7 @@
     const client = document.getElementById("client");
     client.style.width = design.width + "px";
     client.style.height = design.height + "px";
-    client.style.fontFamily = design.fontFamilies.map((f) => `"${f}"`).join(", ") + ", sans-serif";
+    client.style.fontFamily = designFont();
     client.style.fontSize = design.fontPoints + "pt";
 
     for (const line of design.lines) {
@@ -289,6 +294,7 @@
     for (const label of about.labels) {
       const node = element("div", {id: label.name, class: "about-label"}, picture);
       place(node, label.rect);
+      node.style.fontFamily = designFont();
       node.style.fontSize = label.points + "pt";
       const loaded = about.loadedCaptions[label.name];
       node.textContent = loaded === undefined ? label.caption : loaded;

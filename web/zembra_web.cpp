@@ -147,7 +147,6 @@ val Design() {
     for (const char* family : design::kFontFamilies) fonts.call<void>("push", val(family));
 
     val result = val::object();
-    result.set("name", design::kFormName);
     result.set("title", design::kTitle);
     result.set("width", Pixels(design::kClientWidth));
     result.set("height", Pixels(design::kClientHeight));
@@ -166,7 +165,6 @@ val Design() {
     result.set("help", MessageBox(kHelpTitle, HelpText()));
     result.set("licence", MessageBox(kLicenceTitle, LicenceText()));
     result.set("about", About());
-    result.set("version", VersionText());
     return result;
 }
 
