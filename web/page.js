@@ -3,6 +3,8 @@
 // converter window from Module.Design(), passes each edit and menu choice to
 // the C++ ConverterWindow and renders the State() that comes back; the list
 // tool hands its input to Module.ConvertList. Nothing here converts.
+// Debian's Emscripten (3.1.6) minifies this file with a printer that drops
+// destructuring patterns, so the script does without them.
 (function () {
   "use strict";
 
