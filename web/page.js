@@ -19,7 +19,6 @@
     document.title = design.title;
     buildWindow();
     win = new Module.ConverterWindow();
-    win.FormLoad();
     render();
     fields.txtDec.focus();
     buildListTool();

@@ -168,19 +168,34 @@ val Design() {
     return result;
 }
 
+// A field as the page shows it; its rectangle in twips.
+val Field(const TwipsRect& rect, const Text& text, std::optional<BackColor> backColor, bool enabled,
+          design::MousePointer pointer) {
+    val result = val::object();
+    result.set("text", text);
+    result.set("rect", PixelRect(rect));
+    result.set("backColor", backColor ? val(CssColor(*backColor)) : val::null());
+    result.set("invalid", backColor == kInvalidColor);
+    result.set("enabled", enabled);
+    result.set("noDrop", pointer == design::MousePointer::NoDrop);
+    return result;
+}
+
+// Form_Load gives both entry fields one size; ToggleMode moves them.
+TwipsRect EntryRect(const design::TextBoxDesign& box, int top) {
+    return {box.rect.left, top, design::kEntryWidth, design::kEntryHeight};
+}
+
 // frmMain without a toolkit: the three fields in MemoryFields with the
-// window's reactions, and the properties Form_Load and ToggleMode write.
+// window's reactions, and the Action menu's marks, from which the layout of
+// the mode follows.
 class ConverterWindow {
 public:
-    // The design state: the mark on item 2, the fields at their design
-    // places. FormLoad then sizes them and switches to "Decimal to AFS".
+    // Loads the window: the marks as designed, on item 2, then Form_Load's
+    // ToggleMode, which leaves it in "Decimal to AFS".
     ConverterWindow() {
         m_fields.AttachFieldReactions();
         m_fields.SetDecimalToAfs(design::mnuActionItems[0].checked);
-    }
-
-    void FormLoad() {
-        m_sized = true;
         ToggleMode();
     }
 
@@ -195,27 +210,20 @@ public:
 
     // Everything the page shows of the window now.
     val State() const {
-        const design::ModeLayout& layout = m_fields.decimalToAfsChecked
-                                               ? design::kDecimalToAfsLayout
-                                               : design::kAfsToDecimalLayout;
-        const bool designed = !m_sized;
+        const bool decimalToAfs = m_fields.decimalToAfsChecked;
+        const design::ModeLayout& layout =
+            decimalToAfs ? design::kDecimalToAfsLayout : design::kAfsToDecimalLayout;
         val fields = val::object();
         fields.set("txtDec",
-                   Field(design::txtDec, designed ? design::txtDec.rect.top : layout.decTop,
-                         m_fields.decimalText, m_fields.decimalBackColor,
-                         designed ? design::txtDec.enabled : layout.decEnabled,
-                         designed ? design::txtDec.pointer : layout.decPointer));
-        fields.set("txtAFS",
-                   Field(design::txtAFS, designed ? design::txtAFS.rect.top : layout.afsTop,
-                         m_fields.afsText, m_fields.afsBackColor,
-                         designed ? design::txtAFS.enabled : layout.afsEnabled,
-                         designed ? design::txtAFS.pointer : layout.afsPointer));
-        fields.set("txtHex",
-                   Field(design::txtHex, design::txtHex.rect.top, m_fields.hexText,
-                         design::txtHex.backColor, design::txtHex.enabled, design::txtHex.pointer));
+                   Field(EntryRect(design::txtDec, layout.decTop), m_fields.decimalText,
+                         m_fields.decimalBackColor, layout.decEnabled, layout.decPointer));
+        fields.set("txtAFS", Field(EntryRect(design::txtAFS, layout.afsTop), m_fields.afsText,
+                                   m_fields.afsBackColor, layout.afsEnabled, layout.afsPointer));
+        fields.set("txtHex", Field(design::txtHex.rect, m_fields.hexText, design::txtHex.backColor,
+                                   design::txtHex.enabled, design::txtHex.pointer));
         val captions = val::object();
-        captions.set("lblDec", designed ? design::lblDec.caption : layout.upperCaption);
-        captions.set("lblAFS", designed ? design::lblAFS.caption : layout.lowerCaption);
+        captions.set("lblDec", layout.upperCaption);
+        captions.set("lblAFS", layout.lowerCaption);
         captions.set("Label1", design::Label1.caption);
         val checked = val::array();
         checked.call<void>("push", m_fields.decimalToAfsChecked);
@@ -226,7 +234,7 @@ public:
         result.set("captions", captions);
         result.set("checked", checked);
         // Which field the upper label names, for assistive technology.
-        result.set("upperField", m_fields.decimalToAfsChecked ? "txtDec" : "txtAFS");
+        result.set("upperField", decimalToAfs ? "txtDec" : "txtAFS");
         return result;
     }
 
@@ -234,27 +242,7 @@ private:
     // Decides from item 1's mark alone, as the window's ToggleMode does.
     void ToggleMode() { m_fields.SetDecimalToAfs(!m_fields.decimalToAfsChecked); }
 
-    val Field(const design::TextBoxDesign& box, int top, const Text& text,
-              std::optional<BackColor> backColor, bool enabled,
-              design::MousePointer pointer) const {
-        TwipsRect rect = box.rect;
-        rect.top = top;
-        if (m_sized && &box != &design::txtHex) {
-            rect.width = design::kEntryWidth;
-            rect.height = design::kEntryHeight;
-        }
-        val result = val::object();
-        result.set("text", text);
-        result.set("rect", PixelRect(rect));
-        result.set("backColor", backColor ? val(CssColor(*backColor)) : val::null());
-        result.set("invalid", backColor == kInvalidColor);
-        result.set("enabled", enabled);
-        result.set("noDrop", pointer == design::MousePointer::NoDrop);
-        return result;
-    }
-
     MemoryFields m_fields;
-    bool m_sized = false;
 };
 
 // The list library on one input: bytes (a Uint8Array) or text (as UTF-8).
@@ -303,7 +291,6 @@ EMSCRIPTEN_BINDINGS(zembra) {
     emscripten::function("ConvertList", &ConvertList);
     emscripten::class_<ConverterWindow>("ConverterWindow")
         .constructor<>()
-        .function("FormLoad", &ConverterWindow::FormLoad)
         .function("EditDecimal", &ConverterWindow::EditDecimal)
         .function("EditAfs", &ConverterWindow::EditAfs)
         .function("mnuActionItems_Click", &ConverterWindow::mnuActionItems_Click)
