@@ -106,8 +106,8 @@
 
   function mnuActionItems_Click(index) {
     const state = edit(() => win.mnuActionItems_Click(index));
-    // A field that is disabled loses the focus; as on the desktop, it goes
-    // on to the field that now takes input.
+    // A field that is disabled loses the focus: hand it to the field that
+    // now takes input, where the user types next.
     const focused = document.activeElement;
     if (!focused || focused === document.body || focused.disabled) {
       fields[state.upperField].focus();
