@@ -77,6 +77,8 @@
       labels[label.name] = element("label", {id: label.name, class: "label"}, client);
       place(labels[label.name], label.rect);
     }
+    // HEX always stands beside txtHex; the other two follow the mode.
+    labels.Label1.htmlFor = "txtHex";
     for (const box of design.textBoxes) {
       const field = element("input", {
         id: box.name, class: "field", type: "text", "aria-label": box.accessibleName,
@@ -146,7 +148,6 @@
     for (const name of Object.keys(labels)) labels[name].textContent = state.captions[name];
     labels.lblDec.htmlFor = state.upperField;
     labels.lblAFS.htmlFor = state.upperField === "txtDec" ? "txtAFS" : "txtDec";
-    labels.Label1.htmlFor = "txtHex";
     menus[0].items.forEach((item, i) => {
       item.element.setAttribute("aria-checked", String(state.checked[i]));
     });

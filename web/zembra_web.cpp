@@ -134,7 +134,6 @@ val About() {
     result.set("pictureWidth", Pixels(about::kPictureWidth));
     result.set("pictureHeight", Pixels(about::kPictureHeight));
     result.set("timer1Interval", about::kTimer1Interval);
-    result.set("timer2Interval", about::kTimer2Interval);
     result.set("labels", Array(about::kLabels, AboutLabel));
     result.set("loadedCaptions", captions);
     return result;
