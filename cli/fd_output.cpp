@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// The buffered stream over a file descriptor: write(2) until every byte is
+// out, retried on interruption, with errno taken right after the call.
+#include "cli/fd_output.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace zembra::cli {
+
+namespace {
+constexpr std::size_t kBufferSize = 64 * 1024;
+}
+
+FdBuffer::FdBuffer(int fd) : m_fd(fd), m_buffer(kBufferSize) {
+    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+}
+
+int FdBuffer::Flush() {
+    const char* next = pbase();
+    while (m_error == 0 && next < pptr()) {
+        const ssize_t written = ::write(m_fd, next, static_cast<std::size_t>(pptr() - next));
+        if (written > 0) {
+            next += written;
+        } else if (written == 0) {
+            m_error = EIO;  // a device that takes nothing would loop forever
+        } else if (errno != EINTR) {
+            m_error = errno;
+        }
+    }
+    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+    return m_error;
+}
+
+FdBuffer::int_type FdBuffer::overflow(int_type c) {
+    if (Flush() != 0) return traits_type::eof();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+}
+
+int FdBuffer::sync() { return Flush() == 0 ? 0 : -1; }
+
+FdOutput::FdOutput(int fd) : std::ostream(nullptr), m_buffer(fd) { rdbuf(&m_buffer); }
+
+}  // namespace zembra::cli

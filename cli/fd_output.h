@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// An output stream over a file descriptor with one large buffer, which keeps
+// the error number of the first write that failed. Standard output, standard
+// error and the output file all write through it: a million messages cost a
+// handful of write(2) calls, and a full disk is reported with its reason.
+#pragma once
+
+#include <ostream>
+#include <streambuf>
+#include <vector>
+
+namespace zembra::cli {
+
+class FdBuffer : public std::streambuf {
+public:
+    explicit FdBuffer(int fd);
+    // Writes out what is buffered; the errno of the first failed write, 0
+    // when every write succeeded. After a failure nothing more is written.
+    int Flush();
+    int Error() const { return m_error; }
+
+protected:
+    int_type overflow(int_type c) override;
+    int sync() override;
+
+private:
+    int m_fd;
+    int m_error = 0;
+    std::vector<char> m_buffer;
+};
+
+class FdOutput : public std::ostream {
+public:
+    explicit FdOutput(int fd);
+    int Flush() { return m_buffer.Flush(); }
+    int Error() const { return m_buffer.Error(); }
+
+private:
+    FdBuffer m_buffer;
+};
+
+}  // namespace zembra::cli

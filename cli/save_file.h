@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// The output file of zembra-convert, written as a save-file: the output goes
+// to a new file beside the target, which replaces it only on Commit, so that
+// a failed run leaves the target as it was. Symbolic links are followed and
+// stay; what is not a regular file (a device, a FIFO) is written directly;
+// the target's mode and, where the process may, its owner are kept; the new
+// file is removed on every failure and on SIGINT, SIGTERM and SIGHUP.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "cli/fd_output.h"
+
+namespace zembra::cli {
+
+// A step that failed: what could not be done to the file, and the errno taken
+// right after the call that failed. An empty action means success.
+struct SaveError {
+    std::string_view action;  // "write" or "replace"
+    int number = 0;
+    explicit operator bool() const { return !action.empty(); }
+};
+
+class SaveFile;
+
+struct SaveFileOpening {
+    std::unique_ptr<SaveFile> file;  // null when `error` is set
+    SaveError error;
+};
+
+class SaveFile {
+public:
+    static SaveFileOpening Open(const std::string& path);
+    ~SaveFile();
+    SaveFile(const SaveFile&) = delete;
+    SaveFile& operator=(const SaveFile&) = delete;
+
+    std::ostream& Stream() { return m_out; }
+    // False when the target is written directly, so that a failure cannot
+    // leave it as it was.
+    bool Replaces() const { return m_replaces; }
+    bool TargetExisted() const { return m_targetExisted; }
+
+    // Flushes and syncs the output, then puts it in place of the target.
+    SaveError Commit();
+    // Removes the new file; the target stays as it was.
+    void Discard();
+
+private:
+    SaveFile(int fd, std::string target, std::string temporary, bool targetExisted);
+    int m_fd;
+    std::string m_target;
+    std::string m_temporary;  // empty when writing the target directly, or once done
+    bool m_replaces;
+    bool m_targetExisted;
+    FdOutput m_out;
+};
+
+}  // namespace zembra::cli
