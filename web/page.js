@@ -2,11 +2,22 @@
 // The page's script, appended to the WebAssembly module's. It builds the
 // converter window from Module.Design(), passes each edit and menu choice to
 // the C++ ConverterWindow and renders the State() that comes back; the list
-// tool hands its input to Module.ConvertList. Nothing here converts.
+// tool hands its input to a worker that runs this same script file
+// (list_worker.js) and shows what comes back. Nothing here converts.
 // Debian's Emscripten (3.1.6) minifies this file with a printer that drops
 // destructuring patterns, so the script does without them.
 (function () {
   "use strict";
+  if (typeof document === "undefined") return;  // the list worker
+
+  // The worker runs this script: its address, or its text when the page is
+  // one file with everything inlined.
+  const script = document.currentScript;
+  const workerUrl = script.src ||
+    URL.createObjectURL(new Blob([script.textContent], {type: "text/javascript"}));
+  // Pictures inlined into the one-file page, by file name.
+  const inlined = document.getElementById("inlined");
+  const pictures = inlined ? JSON.parse(inlined.textContent) : {};
 
   let design;
   let win;  // the C++ ConverterWindow, for the page's whole life
@@ -23,6 +34,9 @@
     fields.txtDec.focus();
     buildListTool();
     performance.mark("zembra-ready");
+    if ("serviceWorker" in navigator && location.protocol !== "file:") {
+      navigator.serviceWorker.register("sw.js");
+    }
   };
 
   function element(tag, attributes, parent) {
@@ -37,11 +51,21 @@
     return design.fontFamilies.map((family) => `"${family}"`).join(", ") + ", sans-serif";
   }
 
+  // Lengths in the design's pixels, which are --unit CSS pixels each.
+  function units(pixels) {
+    return `calc(var(--unit) * ${pixels})`;
+  }
+
   function place(node, rect) {
-    node.style.left = rect.left + "px";
-    node.style.top = rect.top + "px";
-    node.style.width = rect.width + "px";
-    node.style.height = rect.height + "px";
+    node.style.left = units(rect.left);
+    node.style.top = units(rect.top);
+    node.style.width = units(rect.width);
+    node.style.height = units(rect.height);
+  }
+
+  // A font size in points as CSS pixels at 96 dots per inch, in units.
+  function pointsSize(points) {
+    return units(points * 96 / 72);
   }
 
   // "&Action": the text without the "&", and the letter after it, shown
@@ -62,16 +86,17 @@
   // ---- The converter window ----
 
   function buildWindow() {
+    const frame = document.getElementById("frmMain");
+    frame.style.setProperty("--design-width", design.width);
+    frame.style.setProperty("--design-height", design.height);
     const client = document.getElementById("client");
-    client.style.width = design.width + "px";
-    client.style.height = design.height + "px";
     client.style.fontFamily = designFont();
-    client.style.fontSize = design.fontPoints + "pt";
+    client.style.fontSize = pointsSize(design.fontPoints);
 
     for (const line of design.lines) {
       const rule = element("div", {id: line.name, class: "line", "aria-hidden": "true"}, client);
       place(rule, line.rect);
-      rule.style.borderTopWidth = line.thickness + "px";
+      rule.style.borderTopWidth = units(line.thickness);
     }
     for (const label of design.labels) {
       labels[label.name] = element("label", {id: label.name, class: "label"}, client);
@@ -79,10 +104,13 @@
     }
     // HEX always stands beside txtHex; the other two follow the mode.
     labels.Label1.htmlFor = "txtHex";
+    // Phones bring up a keyboard with digits (and the dash for AFS); any
+    // character can still be typed.
+    const keyboards = {txtDec: "decimal", txtAFS: "tel"};
     for (const box of design.textBoxes) {
       const field = element("input", {
         id: box.name, class: "field", type: "text", "aria-label": box.accessibleName,
-        autocomplete: "off", spellcheck: "false",
+        autocomplete: "off", spellcheck: "false", inputmode: keyboards[box.name] || "text",
       }, client);
       field.addEventListener("focus", moveCaretToEnd);
       fields[box.name] = field;
@@ -101,9 +129,18 @@
     });
   }
 
+  // Once typing pauses, the live region says the result.
+  const kAnnouncePause = 600;
+  let announceTimer = 0;
+
   function edit(change) {
     change();
-    return render();
+    const state = render();
+    clearTimeout(announceTimer);
+    announceTimer = setTimeout(() => {
+      document.getElementById("announcer").textContent = state.announcement;
+    }, kAnnouncePause);
+    return state;
   }
 
   function mnuActionItems_Click(index) {
@@ -271,7 +308,9 @@
     element("div", {class: "title-bar", "aria-hidden": "true"}, dialog).textContent = box.title;
     const body = element("div", {class: "message-body"}, dialog);
     element("span", {class: "information", "aria-hidden": "true"}, body).textContent = "i";
-    element("div", {class: "message-text"}, body).textContent = box.text;
+    // A region that scrolls where the lines are wider than the screen.
+    element("div", {class: "message-text", tabindex: "0", role: "region", "aria-label": box.title},
+            body).textContent = box.text;
     const form = element("form", {method: "dialog", class: "buttons"}, dialog);
     element("button", {autofocus: ""}, form).textContent = "OK";
     showModal(dialog);
@@ -286,18 +325,22 @@
     element("span", {"aria-hidden": "true"}, bar).textContent = about.caption;
     const close = element("button", {type: "button", class: "close", "aria-label": "Close"}, bar);
     close.textContent = "\u00d7";
+    dialog.style.setProperty("--design-width", about.width);
     const picture = element("div", {id: "Picture1", class: "picture"}, dialog);
-    picture.style.width = about.width + "px";
-    picture.style.height = about.height + "px";
-    picture.style.borderWidth = about.border + "px";
-    const image = element("img", {src: about.picture, alt: "", width: about.pictureWidth,
-                                   height: about.pictureHeight}, picture);
+    picture.style.width = units(about.width);
+    picture.style.height = units(about.height);
+    picture.style.borderWidth = units(about.border);
+    const image = element("img", {src: pictures[about.picture] || about.picture, alt: "",
+                                   width: about.pictureWidth, height: about.pictureHeight},
+                          picture);
+    image.style.width = units(about.pictureWidth);
+    image.style.height = units(about.pictureHeight);
     image.decoding = "sync";
     for (const label of about.labels) {
       const node = element("div", {id: label.name, class: "about-label"}, picture);
       place(node, label.rect);
       node.style.fontFamily = designFont();
-      node.style.fontSize = label.points + "pt";
+      node.style.fontSize = pointsSize(label.points);
       const loaded = about.loadedCaptions[label.name];
       node.textContent = loaded === undefined ? label.caption : loaded;
     }
@@ -309,45 +352,121 @@
 
   // ---- The list tool ----
 
+  // The result pane shows the output's start; the download has all of it.
+  const kShownBytes = 64 * 1024;
+
   function buildListTool() {
     const $ = (id) => document.getElementById(id);
-    const input = $("listInput");
-    let source = {bytes: new Uint8Array(), name: "pasted"};
-    let downloadUrl = "";
+    const format = $("listFormat");
+    for (const choice of Module.ListFormats()) {
+      element("option", {value: choice.value}, format).textContent = choice.label;
+    }
+    let file = null;  // a chosen or dropped file, else the pasted text is the input
+    let worker = null;
+    let job = 0;
+    const links = {listDownload: "", listMessagesDownload: ""};
+
+    const offer = (id, blob, name) => {
+      const link = $(id);
+      if (links[id]) URL.revokeObjectURL(links[id]);
+      links[id] = blob ? URL.createObjectURL(blob) : "";
+      if (blob) {
+        link.href = links[id];
+        link.download = name;
+        link.removeAttribute("aria-disabled");
+      } else {
+        link.removeAttribute("href");
+        link.setAttribute("aria-disabled", "true");
+      }
+    };
+    const clear = (outcome) => {
+      $("listOutput").value = $("listMessages").textContent = $("listStatus").textContent = "";
+      $("listOutcome").value = outcome;
+      $("listDetail").hidden = $("listMessagesBox").hidden = $("listMoreMessages").hidden = true;
+      offer("listDownload", null);
+    };
+    const showProgress = (share) => {
+      $("listProgress").hidden = share === null;
+      $("listProgressBar").value = share || 0;
+    };
+
+    const finish = async (result, choice) => {
+      // A failure leaves no file: zembra-convert writes none either.
+      const failed = result.status === 2;
+      const stem = file ? file.name.replace(/\.[^.]*$/, "") : "talkgroups";
+      const extension = result.table ? "csv" : "txt";
+      offer("listDownload", failed ? null : result.output, `${stem}-${choice}.${extension}`);
+      const head = new Uint8Array(await result.output.slice(0, kShownBytes).arrayBuffer());
+      const cut = result.output.size > kShownBytes ? head.lastIndexOf(10) + 1 : head.length;
+      $("listOutput").value = new TextDecoder().decode(head.subarray(0, cut));
+      $("listOutcome").value = result.outcome +
+        (cut < result.output.size ? "; the result's first lines are shown" : "");
+      $("listStatus").textContent = String(result.status);
+      $("listDetail").hidden = false;
+      $("listMessages").textContent = result.shown.join("\n");
+      $("listMessagesBox").hidden = result.count === 0;
+      const more = result.count - result.shown.length;
+      $("listMoreMessages").hidden = more <= 0;
+      $("listMoreCount").textContent = `and ${more} more messages.`;
+      offer("listMessagesDownload", more > 0 ? result.messages : null, `${stem}-messages.txt`);
+    };
 
     const convert = () => {
-      const link = $("listDownload");
-      if (source.bytes.length === 0) {
-        $("listOutput").value = $("listMessages").textContent = $("listStatus").value = "";
-        link.removeAttribute("href");
+      const text = $("listInput").value;
+      const source = file || new Blob([text]);
+      job += 1;
+      if (worker) worker.postMessage({cancel: job - 1});
+      if (source.size === 0) {
+        showProgress(null);
+        clear("");
         return;
       }
-      // "lines:afs": line mode, the AFS form only.
-      const choice = $("listFormat").value.split(":");
-      const format = choice[0];
-      const result = Module.ConvertList(source.bytes, {
-        format: format, to: choice[1] || "", column: $("listColumn").value,
-        split: $("listSplit").value, name: source.name,
+      if (!worker) {
+        worker = new Worker(workerUrl);
+        worker.onmessage = onWorkerMessage;
+      }
+      const choice = format.value.split(":");  // "lines:afs": line output, AFS only
+      worker.postMessage({
+        id: job, source: source, name: file ? file.name : "pasted",
+        options: {format: choice[0], to: choice[1] || "", column: $("listColumn").value,
+                  split: $("listSplit").value},
       });
-      $("listOutput").value = new TextDecoder().decode(result.output);
-      $("listMessages").textContent = result.messages.join("\n");
-      $("listStatus").value = String(result.status);
-      if (downloadUrl) URL.revokeObjectURL(downloadUrl);
-      downloadUrl = URL.createObjectURL(new Blob([result.output]));
-      link.href = downloadUrl;
-      const stem = source.name === "pasted" ? "talkgroups" : source.name.replace(/\.[^.]*$/, "");
-      link.download = `${stem}-${format}.${format === "lines" ? "txt" : "csv"}`;
+      showProgress(0);
+      $("listOutcome").value = "Converting\u2026";
     };
-    const useFile = async (file) => {
-      source = {bytes: new Uint8Array(await file.arrayBuffer()), name: file.name};
-      input.value = new TextDecoder().decode(source.bytes);
-      convert();
+    const onWorkerMessage = (event) => {
+      const answer = event.data;
+      if (answer.id !== job) return;  // from a conversion since replaced
+      if (answer.progress !== undefined) {
+        showProgress(answer.progress);
+        return;
+      }
+      showProgress(null);
+      finish(answer, format.value.replace(":", "-"));
     };
 
-    input.addEventListener("input", () => {
-      source = {bytes: new TextEncoder().encode(input.value), name: "pasted"};
+    const useFile = (chosen) => {
+      file = chosen;
+      $("listFileName").textContent = `${chosen.name}, ${sizeInWords(chosen.size)}`;
+      $("listInputPane").hidden = true;
+      $("listFilePane").hidden = false;
+      convert();
+    };
+    $("listFileClear").addEventListener("click", () => {
+      file = null;
+      $("listFile").value = "";
+      $("listInputPane").hidden = false;
+      $("listFilePane").hidden = true;
+      $("listInput").focus();
       convert();
     });
+    $("listCancel").addEventListener("click", () => {
+      worker.postMessage({cancel: job});
+      job += 1;
+      showProgress(null);
+      clear("Conversion cancelled: nothing to download.");
+    });
+    $("listInput").addEventListener("input", convert);
     $("listFile").addEventListener("change", (event) => {
       if (event.target.files.length) useFile(event.target.files[0]);
     });
@@ -360,6 +479,12 @@
       event.preventDefault();
       if (event.dataTransfer.files.length) useFile(event.dataTransfer.files[0]);
     });
-    convert();
+    clear("");
+  }
+
+  function sizeInWords(bytes) {
+    if (bytes < 1024) return `${bytes} bytes`;
+    if (bytes < 1024 * 1024) return `${(bytes / 1024).toFixed(1)} KB`;
+    return `${(bytes / 1024 / 1024).toFixed(1)} MB`;
   }
 })();

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 // What the web page reaches in C++, through embind: the windows' designs as
 // one plain object, the converter window's state (MemoryFields with the
-// window's field reactions, the Action menu's marks and the mode's layout),
-// and the list library. The page builds its elements from Design(), passes
-// each edit and menu choice in, and renders what State() returns; it decides
+// window's field reactions, the Action menu's marks and the mode's layout,
+// and the sentence a screen reader says about the result), and the list
+// library, fed in blocks so that a worker can report progress and stop
+// between them. The page builds its elements from Design(), passes each
+// edit and menu choice in, and renders what State() returns; it decides
 // nothing itself.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "core/memory_fields.h"
 #include "lists/convert.h"
@@ -40,12 +45,6 @@ template <typename T>
 val Array(const T& items, val (*convert)(const typename T::value_type&)) {
     val result = val::array();
     for (const auto& item : items) result.call<void>("push", convert(item));
-    return result;
-}
-
-val Strings(const std::vector<std::string>& texts) {
-    val result = val::array();
-    for (const std::string& text : texts) result.call<void>("push", text);
     return result;
 }
 
@@ -234,60 +233,138 @@ public:
         result.set("checked", checked);
         // Which field the upper label names, for assistive technology.
         result.set("upperField", decimalToAfs ? "txtDec" : "txtAFS");
+        result.set("announcement", Announcement());
         return result;
     }
 
 private:
+    // What a screen reader says once typing pauses, since the results are
+    // disabled fields that it never visits: the converted forms, or that
+    // the input has none.
+    Text Announcement() const {
+        if (m_fields.decimalToAfsChecked) {
+            if (m_fields.afsBackColor == kInvalidColor) {
+                return u"'" + m_fields.decimalText + u"' cannot be converted to AFS";
+            }
+            return u"AFS " + m_fields.afsText + u", hexadecimal " + m_fields.hexText;
+        }
+        if (m_fields.decimalBackColor == kInvalidColor) {
+            return u"'" + m_fields.afsText + u"' cannot be converted to decimal";
+        }
+        return u"Decimal " + m_fields.decimalText + u", hexadecimal " + m_fields.hexText;
+    }
+
     // Decides from item 1's mark alone, as the window's ToggleMode does.
     void ToggleMode() { m_fields.SetDecimalToAfs(!m_fields.decimalToAfsChecked); }
 
     MemoryFields m_fields;
 };
 
-// The list library on one input: bytes (a Uint8Array) or text (as UTF-8).
-// The options are named as on zembra-convert's command line: format "table",
-// "dsd", "radioreference" or "lines"; for lines, `to` "dec", "afs", "hex" or
-// "" for all three; column and split as the options of those names.
-val ConvertList(const std::string& input, val options) {
+// The Output choice: each format by its name, and line output of one form
+// as "lines:afs", each with the words the command line's help uses.
+val ListFormats() {
     using namespace lists;
-    const auto option = [&options](const char* name, const char* fallback) {
-        const val value = options[name];
-        return value.isString() ? value.as<std::string>() : std::string(fallback);
+    val choices = val::array();
+    const auto add = [&choices](std::string value, std::string label) {
+        val choice = val::object();
+        choice.set("value", value);
+        choice.set("label", label);
+        choices.call<void>("push", choice);
     };
-    Options settings;
-    const std::string format = option("format", "lines");
-    const std::string to = option("to", "");
-    for (std::size_t i = 0; i < kTableFormatNames.size(); ++i) {
-        if (format == kTableFormatNames[i]) settings.format = Format(i);
+    for (const Named& format : kFormats) {
+        add(std::string(format.name), std::string(format.name) + ": " + std::string(format.description));
     }
-    for (std::size_t i = 0; i < kFormNames.size(); ++i) {
-        if (to == kFormNames[i]) settings.forms = {IdForm(i)};
+    const std::string_view lines = kFormats[std::size_t(Format::Lines)].name;
+    for (const Named& form : kForms) {
+        const std::string value = std::string(lines) + ":" + std::string(form.name);
+        add(value, value + ": " + std::string(form.description) + " only");
     }
-    settings.column = option("column", "");
-
-    val result = val::object();
-    const std::optional<Split> split = ParseSplit(option("split", "4:4:3"));
-    if (!split) {
-        result.set("output", val::global("Uint8Array").new_(0));
-        result.set("messages", Strings({"--split: needs three bit counts adding up to 11"}));
-        result.set("status", kFailed);
-        return result;
-    }
-    settings.split = *split;
-    const Result converted = ConvertText(settings, input, option("name", "input"));
-    result.set("output", val::global("Uint8Array")
-                             .new_(emscripten::typed_memory_view(converted.output.size(),
-                                                                 converted.output.data())));
-    result.set("messages", Strings(converted.messages));
-    result.set("status", converted.status);
-    return result;
+    return choices;
 }
+
+// One list converted in blocks: Feed the input's bytes as they are read,
+// take the output and messages written so far after each, then End. The
+// options are named as on zembra-convert's command line: format as in
+// ListFormats(), `to` a form's name or "" for all three, column and split as
+// the options of those names.
+class ListConversion {
+public:
+    ListConversion(val options, const std::string& name)
+        : m_converter(Settings(options), m_output, m_messages) {
+        m_converter.Begin(name);
+        if (!m_split) m_converter.Fail("--split: needs three bit counts adding up to 11");
+    }
+
+    void Feed(const std::string& bytes) {
+        if (m_split) m_converter.Feed(bytes);
+    }
+    void End() { m_converter.End(); }
+
+    // The output written since the last call, as a Uint8Array of its own.
+    val TakeOutput() {
+        const std::string bytes = m_output.str();
+        m_output.str({});
+        return val::global("Uint8Array")
+            .new_(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+    }
+
+    // The complete messages written since the last call, one string each.
+    val TakeMessages() {
+        std::string text = m_messages.str();
+        const std::size_t end = text.rfind('\n');
+        if (end == std::string::npos) return val::array();
+        m_messages.str(text.substr(end + 1));
+        m_messages.seekp(0, std::ios::end);
+        text.resize(end);
+        val lines = val::array();
+        std::istringstream reader(text);
+        for (std::string line; std::getline(reader, line);) lines.call<void>("push", line);
+        return lines;
+    }
+
+    int Status() const { return m_converter.Status(); }
+    // Whether the output is a table (CSV) rather than lines of IDs.
+    bool Table() const { return m_format != lists::Format::Lines && m_format != lists::Format::Automatic; }
+    std::string Outcome() const { return lists::Describe(m_converter.Counts()); }
+
+private:
+    lists::Options Settings(const val& options) {
+        using namespace lists;
+        const auto option = [&options](const char* name, const char* fallback) {
+            const val value = options[name];
+            return value.isString() ? value.as<std::string>() : std::string(fallback);
+        };
+        Options settings;
+        settings.format = FormatNamed(option("format", "auto")).value_or(Format::Automatic);
+        m_format = settings.format;
+        if (const std::optional<IdForm> form = FormNamed(option("to", ""))) settings.forms = {*form};
+        settings.column = option("column", "");
+        m_split = ParseSplit(option("split", "4:4:3"));
+        settings.split = m_split.value_or(Split{});
+        return settings;
+    }
+
+    std::ostringstream m_output;
+    std::ostringstream m_messages;
+    std::optional<lists::Split> m_split;
+    lists::Format m_format = lists::Format::Automatic;
+    lists::Converter m_converter;
+};
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(zembra) {
     emscripten::function("Design", &Design);
-    emscripten::function("ConvertList", &ConvertList);
+    emscripten::function("ListFormats", &ListFormats);
+    emscripten::class_<ListConversion>("ListConversion")
+        .constructor<val, std::string>()
+        .function("Feed", &ListConversion::Feed)
+        .function("End", &ListConversion::End)
+        .function("TakeOutput", &ListConversion::TakeOutput)
+        .function("TakeMessages", &ListConversion::TakeMessages)
+        .function("Status", &ListConversion::Status)
+        .function("Table", &ListConversion::Table)
+        .function("Outcome", &ListConversion::Outcome);
     emscripten::class_<ConverterWindow>("ConverterWindow")
         .constructor<>()
         .function("EditDecimal", &ConverterWindow::EditDecimal)

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+# The build's last step for the web page: writes sw.js with its cache named
+# after this build's files, so that a new build replaces the old cache, and
+# zembra.html, the whole page in one file (style, module with its
+# WebAssembly, script and pictures inlined), which opens from disk with no
+# server and no network.
+#   finish_page.py PAGE_DIR SINGLE_FILE_MODULE SOURCE_DIR
+import base64
+import hashlib
+import json
+import pathlib
+import sys
+
+CACHED = ["index.html", "style.css", "zembra.js", "zembra.wasm", "cheese.jpg",
+          "manifest.webmanifest", "zembra-192.png", "zembra-512.png"]
+
+
+def data_url(path, kind):
+    return f"data:{kind};base64," + base64.b64encode(path.read_bytes()).decode()
+
+
+def replace_once(text, old, new):
+    if text.count(old) != 1:
+        sys.exit(f"finish_page.py: index.html should hold {old!r} once")
+    return text.replace(old, new)
+
+
+def one_file(page, module, source):
+    script = module.read_text()
+    style = (page / "style.css").read_text()
+    for text, what in ((script, "module"), (style, "stylesheet")):
+        if "</script" in text or "</style" in text:
+            sys.exit(f"finish_page.py: the {what} would end its inline element early")
+    html = (page / "index.html").read_text()
+    html = replace_once(html, '<link rel="stylesheet" href="style.css">', f"<style>{style}</style>")
+    html = replace_once(html, '<script src="zembra.js" defer></script>\n', "")
+    html = replace_once(html, '<link rel="manifest" href="manifest.webmanifest">\n', "")
+    icon = data_url(page / "zembra-192.png", "image/png")
+    html = html.replace('href="zembra-192.png"', f'href="{icon}"')
+    pictures = json.dumps({"cheese.jpg": data_url(page / "cheese.jpg", "image/jpeg")})
+    # At the end of the body, as an inline script cannot wait for the page.
+    html = replace_once(html, "</body>", f'<script type="application/json" id="inlined">'
+                        f"{pictures}</script>\n<script>{script}</script>\n</body>")
+    (page / "zembra.html").write_text(html)
+
+
+def service_worker(page, source):
+    digest = hashlib.sha256()
+    for name in CACHED:
+        digest.update((page / name).read_bytes())
+    worker = (source / "sw.js").read_text()
+    (page / "sw.js").write_text(replace_once(worker, "@VERSION@", digest.hexdigest()[:16]))
+
+
+def main():
+    page, module, source = (pathlib.Path(arg) for arg in sys.argv[1:4])
+    one_file(page, module, source)
+    service_worker(page, source)
+
+
+if __name__ == "__main__":
+    main()
