@@ -1,47 +1,26 @@
 // SPDX-License-Identifier: MIT
-// Converting talk-group lists, plain or as listing tables, on any streams and
-// with no state outside a Converter: the program and callers with texts in
-// memory run the same code.
+// Converting talk-group lists, plain or as listing tables, on any streams or
+// byte blocks and with no state outside a Converter: the program, the web
+// page and callers with texts in memory run the same code.
 #pragma once
 
-#include <array>
 #include <iosfwd>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "lists/id_grammar.h"
+#include "lists/vocabulary.h"
+
 namespace zembra::lists {
-
-enum class IdForm { Decimal, Afs, Hex };
-
-// What comes out of a table (comma- or tab-separated, with a header row): the
-// table with Decimal, AFS and Hex; the decoders' DEC,Mode,Name,Tag list; the
-// listing site's CSV layout. Lines: one ID a line, the forms tab-separated.
-enum class Format { Table, Dsd, RadioReference, Lines };
-
-// What the command line and the web page call the forms and the table
-// formats, in the order of IdForm and Format.
-inline const std::vector<std::string> kFormNames = {"dec", "afs", "hex"};
-inline const std::vector<std::string> kTableFormatNames = {"table", "dsd", "radioreference"};
-
-// Bit counts of agency, fleet and subfleet. 4:4:3 is written AA-FFS, other
-// splits in the decoders' colon form, each group with 1 digit up to 3 bits,
-// 2 up to 6 and 3 above: 1234 under 3:4:4 is 4:13:02.
-struct Split {
-    std::array<int, 3> bits = {4, 4, 3};
-    friend bool operator==(const Split&, const Split&) = default;
-};
-
-// "3:4:4" or "344": three counts of at least 1 that add up to 11.
-std::optional<Split> ParseSplit(std::string_view text);
 
 struct Options {
     Format format = Format::Lines;
-    std::vector<IdForm> forms = {IdForm::Decimal, IdForm::Afs, IdForm::Hex};  // Lines only
+    // Line output (Lines, and Automatic when the input is no table).
+    std::vector<IdForm> forms = {IdForm::Decimal, IdForm::Afs, IdForm::Hex};
     // A table's ID column: a header name, else a number from 1; when empty,
-    // the first of the names that listings and decoders use.
+    // the first of kIdColumns that the header names.
     std::string column;
     Split split;
 };
@@ -49,17 +28,38 @@ struct Options {
 // Every ID converted; rows refused, left out or inconsistent; a failure.
 inline constexpr int kConverted = 0, kRefused = 1, kFailed = 2;
 
+// What became of the data rows or lines read.
+struct Tally {
+    long converted = 0;  // rows or lines written with their ID converted
+    long refused = 0;    // IDs that could not be read
+    long leftOut = 0;    // rows not written (refused or repeated IDs in a decoder list)
+};
+
+// The outcome in words, as "12 IDs converted, 1 refused, 2 rows left out".
+std::string Describe(const Tally& tally);
+
 class Converter {
 public:
     // Output goes to `out`, messages one a line to `messages`.
     Converter(Options options, std::ostream& out, std::ostream& messages);
     ~Converter();
-    // Converts one input to its end; `name` stands for it in messages. The
-    // inputs of a table format make one table and must share one header.
-    void Convert(std::istream& in, const std::string& name);
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts one input to its end; `name` stands for it in messages,
+    // escaped as Printable does. The inputs of a table format make one
+    // table and must share one header.
+    void Convert(std::istream& in, std::string_view name);
+    // The same in steps, for callers that report progress: Begin, Feed the
+    // input's bytes in blocks of any size, End.
+    void Begin(std::string_view name);
+    void Feed(std::string_view bytes);
+    void End();
+
     // Reports a failure of the caller's, such as a file that does not open.
-    void Fail(const std::string& message);
+    void Fail(std::string_view message);
     int Status() const;
+    const Tally& Counts() const;
 
 private:
     struct State;
@@ -71,8 +71,8 @@ struct Result {
     std::string output;
     std::vector<std::string> messages;
     int status;
+    Tally tally;
 };
-Result ConvertText(const Options& options, std::string_view text,
-                   const std::string& name = "input");
+Result ConvertText(const Options& options, std::string_view text, std::string_view name = "input");
 
 }  // namespace zembra::lists

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The list library on texts in memory: IDs against the conversion core,
-// line mode and tables, the earlier converter's defects, and one listing in
-// both layouts, read back as the decoders and a strict CSV reader read it.
+// line mode, tables and the automatic choice between them, the quote rule,
+// what the decoder lists may hold, the earlier converter's defects, and one
+// listing in both layouts, read back as the decoders and a strict CSV
+// reader read it.
 #include <csv.h>
 #include <gtest/gtest.h>
 
@@ -90,7 +92,9 @@ const Case kCases[] = {
     {"TableCrLineEnds", Format::Table, "DEC\r5\r\r7ff\r", "DEC,AFS,Hex\r5,00-005,5\r7ff,,\r",
      kFromDec + "input:4: '7ff'" + kNotAnId, 1},
     {"TableWithoutIdColumn", Format::Table, "Name,Mode\nx,A\n", "",
-     "input: no column DEC, Decimal, TGID, Talkgroup, ID, AFS or Hex\n", 2},
+     "input: no column DEC, Decimal, TGID, Talkgroup, ID, AFS or Hex among 'Name', 'Mode'; "
+     "name the ID column with --column\n",
+     2},
     // Pasted web tables quote nothing: a quote inside a field is text.
     {"TableQuoteInsideAField", Format::Table, "DEC\n5\n6\"x\n7\n",
      "DEC,AFS,Hex\n5,00-005,5\n\"6\"\"x\",,\n7,00-007,7\n", kFromDec + "input:3: '6\"x'" + kNotAnId,
@@ -109,7 +113,9 @@ const Case kCases[] = {
      kFromDec + "input:2: ' \\x09'" + kNotAnId, 1},
     {"BareCrInAQuotedFieldIsNoLine", Format::Table, "DEC,N\n1,\"a\rb\"\nx,\"c\nd\"\ny\n",
      "DEC,N,AFS,Hex\n1,\"a\rb\",00-001,1\nx,\"c\nd\",,\ny,,,\n",
-     kFromDec + "input:3: 'x'" + kNotAnId + "input:5: 'y'" + kNotAnId, 1},
+     kFromDec + "input:3: this row runs over lines 3-4 (a quoted field holds a line break)\n" +
+         "input:3: 'x'" + kNotAnId + "input:5: 'y'" + kNotAnId,
+     1},
     {"EmptyTableIsAnError", Format::Table, "", "",
      "input: no header row; a table starts with the names of its columns\n", 2},
     {"ControlsInMessagesEscaped", Format::Lines,
@@ -122,6 +128,83 @@ const Case kCases[] = {
      "input:2: 'x'" + kNotAnId, 1},
     {"EmptyQuotedFieldFilled", Format::Table, "DEC,AFS,Hex\n5,\"\",\" \"\n",
      "DEC,AFS,Hex\n5,00-005,5\n", kFromDec, 0},
+    // Faults that once passed every test, one row each.
+    {"NumberPastTheIntRange", Format::Lines, "4294967297\n", "\t\t\n",
+     "input:1: '4294967297'" + kNotAnId, 1},
+    {"Just2048AndAmpersand", Format::Lines, "2048\n&5\n", "\t\t\n\t\t\n",
+     "input:1: '2048' is above 2047: an Extended Addressing ID has no AFS form\n"
+     "input:2: '&5'" +
+         kNotAnId,
+     1},
+    {"BadAfsCellReported", Format::Table, "DEC,AFS\n5,zz\n", "DEC,AFS,Hex\n5,zz,5\n",
+     kFromDec + "input:2: AFS 'zz'" + kNotAnId, 1},
+    {"LowerCaseDecimalHeader", Format::Table, "decimal\n5\n", "decimal,AFS,Hex\n5,00-005,5\n",
+     "input: talk-group IDs read from column 1, 'decimal'\n", 0},
+    {"DsdModeNameAndLineBreak", Format::Dsd,
+     "DEC,Mode,Name\n5,DE ,\"a\nb\"\n6,A," + std::string(49, 'n') + "\n",
+     "DEC,Mode,Name,Tag\n5,DE,a b,EDACS\n6,A," + std::string(49, 'n') + ",EDACS\n",
+     kFromDec + "input:2: this row runs over lines 2-3 (a quoted field holds a line break)\n" +
+         "input:2: Name 'a\\x0ab' written as 'a b'\n",
+     1},
+    {"RadioReferenceHexPadded", Format::RadioReference, "DEC\n16\n",
+     "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category\n16,010,,,,,\n", kFromDec, 0},
+    // The quote rule: quoted only when the closing quote ends the field.
+    {"StrayQuotesAreText", Format::Dsd,
+     "DEC,Mode,Alpha Tag\n1,D,\"Fire\" Dept\n2,D,Tac \"2\"\n3,D,\"\"x\n",
+     "DEC,Mode,Name,Tag\n1,A,'Fire' Dept,EDACS\n2,A,Tac '2',EDACS\n3,A,''x,EDACS\n",
+     kFromDec + "input:2: Name '\"Fire\" Dept' written as ''Fire' Dept'\n" +
+         "input:3: Name 'Tac \"2\"' written as 'Tac '2''\n" +
+         "input:4: Name '\"\"x' written as '''x'\n",
+     0},
+    {"UnclosedQuoteFails", Format::Dsd, "DEC,Mode,Alpha Tag\n1,D,Fire\n2,D,\"Law\n3,D,EMS\n",
+     "DEC,Mode,Name,Tag\n1,A,Fire,EDACS\n",
+     kFromDec + "input:3: a quoted field opens here and does not close; the rest of the input "
+                "is not read\n",
+     2},
+    {"QuoteClosingLinesLater", Format::Table, "DEC\tN\r\n1\t\"a\r\n2\"\tb\r\n3\r\n",
+     "DEC\tN\tAFS\tHex\r\n1\t\"a\r\n2\"\t00-001\t1\tb\r\n3\t\t00-003\t3\r\n",
+     kFromDec + "input:2: this row runs over lines 2-3 (a quoted field holds a line break)\n", 0},
+    // Pasted tables and decoder files.
+    {"BlankLinesBeforeATabHeader", Format::Table, "\n \nDEC\tMode\n5\tD\n",
+     "DEC\tMode\tAFS\tHex\n5\tD\t00-005\t5\n", kFromDec, 0},
+    {"WebBlanksTrimmedElseShown", Format::Table,
+     "\xE2\x80\x8B"
+     "DEC\xC2\xA0\n1234\xC2\xA0\n12\xC2\xA0"
+     "34\n",
+     "\xE2\x80\x8B"
+     "DEC\xC2\xA0,AFS,Hex\n1234\xC2\xA0,09-102,4D2\n12\xC2\xA0"
+     "34,,\n",
+     "input: talk-group IDs read from column 1, '\\xe2\\x80\\x8bDEC\\xc2\\xa0'\n"
+     "input:3: '12\\xc2\\xa034'" +
+         kNotAnId,
+     1},
+    {"Utf16Refused", Format::Table,
+     std::string("\xFF\xFE"
+                 "D\0E\0C\0",
+                 8),
+     "",
+     "input: UTF-16 text, which is not read; convert it to UTF-8 first, e.g. with iconv -f "
+     "UTF-16 -t UTF-8\n",
+     2},
+    {"TableInLineMode", Format::Lines, "\nDEC,Mode\n5,D\n", "",
+     "input:2: 'DEC,Mode' is a table's header, not a talk-group ID; read the input as a table "
+     "(--csv) or in the automatic format\n",
+     2},
+    {"AutomaticReadsATable", Format::Automatic, "TGID\n5\n", "TGID,Decimal,AFS,Hex\n5,5,00-005,5\n",
+     "input: talk-group IDs read from column 1, 'TGID'\n", 0},
+    {"AutomaticReadsLines", Format::Automatic, "5\n09-102\n", "5\t00-005\t5\n1234\t09-102\t4D2\n",
+     "", 0},
+    {"AutomaticTableWithoutIds", Format::Automatic, "Name,Mode\nx,A\n", "",
+     "input:1: a table without its ID column: no column DEC, Decimal, TGID, Talkgroup, ID, AFS "
+     "or Hex among 'Name', 'Mode'; name the ID column with --column\n",
+     2},
+    {"DsdFieldsCleaned", Format::Dsd, std::string("DEC,Name,Tag\n5,\xFF\xFE,a\0b\x1B\n", 23),
+     "DEC,Mode,Name,Tag\n5,A,00-005,ab\n",
+     kFromDec +
+         "input:2: Name '\\xff\\xfe' written as '00-005', Tag 'a\\x00b\\x1b' written as 'ab'\n",
+     0},
+    {"LongHeaderKeepsCrLf", Format::Table, "DEC," + std::string(70000, 'x') + "\r\n5,\r\n",
+     "DEC," + std::string(70000, 'x') + ",AFS,Hex\r\n5,,00-005,5\r\n", kFromDec, 0},
 };
 
 class Convert : public testing::TestWithParam<Case> {};

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+// Feeds arbitrary bytes to the list library in every format: as one input,
+// as two inputs through one Converter, through ConvertText, and in blocks
+// cut where the fuzzer's first bytes say. Beyond not crashing it checks
+// that no line of the input is lost without a word (every line's row is
+// written, or the line is named in a message, or the status is a failure)
+// and that the output does not depend on where the blocks are cut.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lists/convert.h"
+
+namespace {
+
+using namespace zembra::lists;
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+struct Run {
+    std::string output;
+    std::string messages;
+    int status = kConverted;
+};
+
+// One input fed in blocks whose sizes the cuts give (all of it when none).
+Run Feed(const Options& options, std::string_view text, std::string_view cuts) {
+    std::ostringstream out, messages;
+    Converter converter(options, out, messages);
+    converter.Begin("input");
+    for (std::size_t i = 0; !text.empty(); ++i) {
+        const std::size_t size = cuts.empty()
+                                     ? text.size()
+                                     : 1 + static_cast<unsigned char>(cuts[i % cuts.size()]) % 64u;
+        converter.Feed(text.substr(0, size));
+        text.remove_prefix(std::min(size, text.size()));
+    }
+    converter.End();
+    return {out.str(), messages.str(), converter.Status()};
+}
+
+// Whether a message names the line: "input:N:" or a row over "lines F-L".
+bool Named(const std::string& messages, long line) {
+    std::istringstream lines(messages);
+    for (std::string message; std::getline(lines, message);) {
+        if (message.starts_with("input:" + std::to_string(line) + ":")) return true;
+        const std::size_t span = message.find("runs over lines ");
+        if (span == std::string::npos) continue;
+        long first = 0, last = 0;
+        std::sscanf(message.c_str() + span, "runs over lines %ld-%ld", &first, &last);
+        if (line >= first && line <= last) return true;
+    }
+    return false;
+}
+
+// Line mode writes one line for each line read, or fails.
+void CheckLines(std::string_view text, const Run& run) {
+    if (run.status == kFailed || text.empty()) return;
+    const std::size_t end = text.find_first_of("\r\n");
+    const bool crOnly = end != std::string_view::npos && text[end] == '\r' &&
+                        (end + 1 == text.size() || text[end + 1] != '\n');
+    const char counted = crOnly ? '\r' : '\n';
+    const auto lines = std::count(text.begin(), text.end(), counted);
+    const auto written = std::count(run.output.begin(), run.output.end(), '\n');
+    Check(written == lines + (text.back() == counted ? 0 : 1));
+}
+
+// Each line of the text as a row of a decoder list, its ID its line number
+// and the line its name: every row's line is written, or named in a
+// message, or the status is a failure.
+void CheckEveryLineAccounted(std::string_view text, std::string_view cuts) {
+    std::string table = "DEC,Name\n";
+    long line = 1;
+    for (std::size_t start = 0; start < text.size() && line < 2047;) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        table += std::to_string(++line) + "," + std::string(text.substr(start, end - start)) + "\n";
+        start = end + 1;
+    }
+    Options dsd;
+    dsd.format = Format::Dsd;
+    const Run run = Feed(dsd, table, cuts);
+    for (long row = 2; row <= line && run.status != kFailed; ++row) {
+        const bool written = run.output.find("\n" + std::to_string(row) + ",") != std::string::npos;
+        Check(written || Named(run.messages, row));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::size_t cutBytes = std::min<std::size_t>(bytes.size(), 8);
+    const std::string_view cuts = bytes.substr(0, cutBytes);
+    const std::string_view text = bytes.substr(cutBytes);
+    for (const Format format :
+         {Format::Automatic, Format::Table, Format::Dsd, Format::RadioReference, Format::Lines}) {
+        Options options;
+        options.format = format;
+        const Run whole = Feed(options, text, "");
+        const Run cut = Feed(options, text, cuts);
+        Check(whole.output == cut.output && whole.messages == cut.messages &&
+              whole.status == cut.status);
+        const Result result = ConvertText(options, text);
+        Check(result.output == whole.output && result.status == whole.status);
+        if (format == Format::Lines) CheckLines(text, whole);
+        std::ostringstream out, messages;
+        Converter twice(options, out, messages);
+        std::istringstream first{std::string(text)}, second{std::string(text)};
+        twice.Convert(first, "a");
+        twice.Convert(second, "b");
+        Check(twice.Status() >= whole.status);
+    }
+    CheckEveryLineAccounted(text, cuts);
+    return 0;
+}

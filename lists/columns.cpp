@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+// Finding a table's columns by their names in the header row.
+#include "lists/columns.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "lists/id_grammar.h"
+#include "lists/vocabulary.h"
+
+namespace zembra::lists {
+
+namespace {
+
+// A longer header is named in part in a message.
+constexpr std::size_t kNamedColumns = 20;
+
+bool SameName(std::string_view header, std::string_view name) {
+    const auto lower = [](char c) {
+        if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+        return c;
+    };
+    return std::ranges::equal(TrimBlanks(header), name,
+                              [&lower](char a, char b) { return lower(a) == lower(b); });
+}
+
+std::string IdColumnNames() {
+    std::string names;
+    for (std::size_t i = 0; i < kIdColumns.size(); ++i) {
+        if (i > 0) names += i + 1 < kIdColumns.size() ? ", " : " or ";
+        names += kIdColumns[i];
+    }
+    return names;
+}
+
+}  // namespace
+
+std::size_t FindColumn(const Fields& header, std::string_view name) {
+    const auto found =
+        std::ranges::find_if(header, [name](const std::string& h) { return SameName(h, name); });
+    if (found == header.end()) return kNoColumn;
+    return static_cast<std::size_t>(found - header.begin());
+}
+
+bool IsColumnNumber(std::string_view wanted) {
+    return !wanted.empty() && wanted.size() < 10 && wanted[0] != '0' &&
+           std::ranges::all_of(wanted, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<std::size_t> FindIdColumn(const Fields& header, std::string_view wanted) {
+    if (wanted.empty()) {
+        for (const std::string_view name : kIdColumns) {
+            const std::size_t column = FindColumn(header, name);
+            if (column != kNoColumn) return column;
+        }
+        return std::nullopt;
+    }
+    if (const std::size_t column = FindColumn(header, wanted); column != kNoColumn) return column;
+    std::size_t number = 0;
+    std::from_chars(wanted.data(), wanted.data() + wanted.size(), number);
+    if (!IsColumnNumber(wanted) || number > header.size()) return std::nullopt;
+    return number - 1;
+}
+
+bool NamesIdColumn(const Fields& header, std::string_view wanted, const Split& split) {
+    const auto id = FindIdColumn(header, wanted);
+    if (!id) return false;
+    if (!IsColumnNumber(wanted) || FindColumn(header, wanted) != kNoColumn) return true;
+    return header.size() > 1 && !ReadId(header[*id], split).id;
+}
+
+Columns ColumnsOf(const Fields& header, std::size_t id) {
+    const auto find = [&header](std::string_view name) { return FindColumn(header, name); };
+    Columns columns{id,           find("DEC"),     find("AFS"),       find("Hex"),
+                    find("Mode"), find("Name"),    find("Alpha Tag"), find("Description"),
+                    find("Tag"),  find("Category")};
+    if (columns.decimal == kNoColumn) columns.decimal = find("Decimal");
+    return columns;
+}
+
+std::string NoIdColumn(const Fields& header, std::string_view wanted) {
+    std::string message = "no column ";
+    if (wanted.empty()) {
+        message += IdColumnNames();
+    } else {
+        message += "'" + Printable(wanted) + "'";
+    }
+    message += " among ";
+    for (std::size_t i = 0; i < header.size() && i < kNamedColumns; ++i) {
+        if (i > 0) message += ", ";
+        message += "'" + Printable(header[i]) + "'";
+    }
+    if (header.size() > kNamedColumns) message += ", ...";
+    return message + "; name the ID column with --column";
+}
+
+}  // namespace zembra::lists

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: MIT
+// Reading and writing one talk-group ID: decimal, AFS under any split and
+// hexadecimal, with a refusal that says what was wrong; and the text rules
+// that every reader and message shares (blanks, UTF-8, escaping).
+#include "lists/id_grammar.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+
+#include "core/text_rules.h"
+
+namespace zembra::lists {
+
+namespace {
+
+constexpr int kIdCount = 2048;
+// Numbers are read only up to this, so that no run of digits overflows;
+// below it lie the 16-bit IDs of Extended Addressing systems.
+constexpr int kExtendedCount = 65536;
+constexpr std::array<std::string_view, 3> kGroupNames = {"agency", "fleet", "subfleet"};
+constexpr std::string_view kGroupLetters = "AFS";
+// Blanks as pasted web tables carry them: space, tab, no-break space,
+// zero-width space and a stray byte order mark.
+constexpr std::array<std::string_view, 5> kBlanks = {" ", "\t", "\xC2\xA0", "\xE2\x80\x8B",
+                                                     "\xEF\xBB\xBF"};
+
+int Digit(char c, int base) { return DigitValue(static_cast<unsigned char>(c), base); }
+
+std::optional<int> ReadNumber(std::string_view digits, int base) {
+    if (digits.empty()) return std::nullopt;
+    int value = 0;
+    for (const char c : digits) {
+        const int digit = Digit(c, base);
+        if (digit < 0) return std::nullopt;
+        value = std::min(value * base + digit, kExtendedCount);
+    }
+    return value;
+}
+
+void AppendNumber(std::string& out, int value, std::size_t width, int base) {
+    char digits[8];
+    const auto size = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
+    out.append(width > size ? width - size : 0, '0').append(digits, size);
+}
+
+std::size_t Width(int bits) {
+    if (bits <= 3) return 1;
+    if (bits <= 6) return 2;
+    return 3;
+}
+
+// What stands before each group: 4:4:3 is written AA-FFS, other splits in
+// the decoders' colon form A:FF:SS.
+std::string_view Separator(const Split& split, std::size_t group) {
+    if (group == 0) return "";
+    if (split != Split{}) return ":";
+    if (group == 1) return "-";
+    return "";
+}
+
+using Groups = std::array<int, 3>;
+
+struct GroupsRead {
+    Groups values{};
+    std::string_view rest;
+};
+
+// The first `count` groups of a text, with the separators before them.
+std::optional<GroupsRead> ReadGroups(std::string_view text, const Split& split, std::size_t count) {
+    GroupsRead read;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t width = Width(split.bits[i]);
+        if (!text.starts_with(Separator(split, i))) return std::nullopt;
+        text.remove_prefix(Separator(split, i).size());
+        const auto value = ReadNumber(text.substr(0, width), 10);
+        if (!value || text.size() < width) return std::nullopt;
+        read.values[i] = *value;
+        text.remove_prefix(width);
+    }
+    read.rest = text;
+    return read;
+}
+
+IdReading Refusal(std::string_view text, std::string_view why) {
+    return {std::nullopt, "'" + Printable(text) + "'" + std::string(why)};
+}
+
+std::string NotAnId(const Split& split, bool hexColumn) {
+    if (hexColumn) return " is not a talk-group ID (hexadecimal 0-7ff)";
+    std::string pattern;
+    for (std::size_t i = 0; i < 3; ++i) {
+        pattern.append(Separator(split, i)).append(Width(split.bits[i]), kGroupLetters[i]);
+    }
+    return " is not a talk-group ID (0-2047, " + pattern + " or 0x0-0x7FF)";
+}
+
+// An AFS text, whole or partial: partial IDs end in the first separator,
+// as the scanners write wildcards ("09-" is an agency, "09-10-" a fleet).
+std::optional<IdReading> ReadAfs(std::string_view text, std::string_view trimmed,
+                                 const Split& split) {
+    for (std::size_t count = 3; count >= 1; --count) {
+        const auto groups = ReadGroups(trimmed, split, count);
+        if (!groups || groups->rest != (count < 3 ? Separator(split, 1) : "")) continue;
+        for (std::size_t i = 0; i < count; ++i) {
+            const int limit = 1 << split.bits[i];
+            if (groups->values[i] < limit) continue;
+            return Refusal(text, " is not a talk-group ID: " + std::string(kGroupNames[i]) + " " +
+                                     std::to_string(groups->values[i]) + " is beyond " +
+                                     std::to_string(limit - 1));
+        }
+        const auto [agency, fleet, subfleet] = groups->values;
+        const int low =
+            agency << (split.bits[1] + split.bits[2]) | fleet << split.bits[2] | subfleet;
+        if (count == 3) return IdReading{low, ""};
+        const int size = 1 << (split.bits[2] + (count == 1 ? split.bits[1] : 0));
+        return Refusal(text, " is a partial AFS ID (talk groups " + std::to_string(low) + "-" +
+                                 std::to_string(low + size - 1) + ")");
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ReadNumberForm(std::string_view trimmed, bool hexColumn) {
+    const bool prefixed =
+        trimmed.size() > 2 && trimmed[0] == '0' && (trimmed[1] == 'x' || trimmed[1] == 'X');
+    if (prefixed) return ReadNumber(trimmed.substr(2), 16);
+    if (hexColumn) return ReadNumber(trimmed, 16);
+    return ReadNumber(trimmed, 10);
+}
+
+// Characters that a terminal shows as they are: no C0 or C1 control, DEL,
+// invisible space, line or paragraph separator, and no bidirectional mark,
+// embedding, override or isolate, which can hide or reorder what is shown.
+bool Shown(char32_t c) {
+    constexpr std::array<std::pair<char32_t, char32_t>, 8> kHidden = {{{0x00, 0x1F},
+                                                                       {0x7F, 0xA0},
+                                                                       {0x061C, 0x061C},
+                                                                       {0x200B, 0x200B},
+                                                                       {0x200E, 0x200F},
+                                                                       {0x2028, 0x202E},
+                                                                       {0x2066, 0x2069},
+                                                                       {0xFEFF, 0xFEFF}}};
+    return std::ranges::none_of(kHidden,
+                                [c](auto range) { return c >= range.first && c <= range.second; });
+}
+
+char32_t Decoded(std::string_view character) {
+    if (character.size() == 1) return static_cast<unsigned char>(character[0]);
+    char32_t c = static_cast<unsigned char>(character[0]) & (0x7Fu >> character.size());
+    for (const char next : character.substr(1)) {
+        c = (c << 6) | (static_cast<unsigned char>(next) & 0x3Fu);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::optional<Split> ParseSplit(std::string_view text) {
+    const bool colons = text.size() == 5 && text[1] == ':' && text[3] == ':';
+    if (!colons && text.size() != 3) return std::nullopt;
+    Split split;
+    for (std::size_t i = 0; i < 3; ++i) split.bits[i] = Digit(text[colons ? 2 * i : i], 10);
+    const auto [a, f, s] = split.bits;
+    if (a <= 0 || f <= 0 || s <= 0 || a + f + s != 11) return std::nullopt;
+    return split;
+}
+
+IdReading ReadId(std::string_view text, const Split& split, bool hexColumn) {
+    if (text.size() > kMaxIdBytes) return Refusal(text, " is longer than 4096 bytes");
+    const std::string_view trimmed = TrimBlanks(text);
+    if (const auto number = ReadNumberForm(trimmed, hexColumn)) {
+        if (*number < kIdCount) return {number, ""};
+        if (*number < kExtendedCount) {
+            return Refusal(text, " is above 2047: an Extended Addressing ID has no AFS form");
+        }
+    }
+    if (!hexColumn) {
+        if (auto afs = ReadAfs(text, trimmed, split)) return std::move(*afs);
+    }
+    return Refusal(text, NotAnId(split, hexColumn));
+}
+
+void AppendId(std::string& out, int id, IdForm form, const Split& split) {
+    if (form == IdForm::Decimal) return AppendNumber(out, id, 1, 10);
+    if (form == IdForm::Hex) {
+        const std::size_t start = out.size();
+        AppendNumber(out, id, 1, 16);
+        // Upper case, as the window writes it.
+        for (std::size_t i = start; i < out.size(); ++i) {
+            if (out[i] >= 'a') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+        }
+        return;
+    }
+    int shift = 11;
+    for (std::size_t i = 0; i < 3; ++i) {
+        shift -= split.bits[i];
+        out += Separator(split, i);
+        AppendNumber(out, (id >> shift) & ((1 << split.bits[i]) - 1), Width(split.bits[i]), 10);
+    }
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : kBlanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+std::size_t CharacterLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) return 1;
+    const auto length = static_cast<std::size_t>(std::countl_one(lead));
+    if (length < 2 || length > 4 || length > text.size()) return 0;
+    for (const char next : text.substr(1, length - 1)) {
+        if ((static_cast<unsigned char>(next) & 0xC0u) != 0x80u) return 0;
+    }
+    constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
+    const char32_t c = Decoded(text.substr(0, length));
+    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    return length;
+}
+
+std::string Printable(std::string_view text, std::size_t limit) {
+    std::string out;
+    for (std::size_t characters = 0; !text.empty(); ++characters) {
+        if (characters == limit) return out + "...";
+        std::size_t length = CharacterLength(text);
+        if (length > 0 && !Shown(Decoded(text.substr(0, length)))) length = 0;
+        if (length > 0) {
+            out.append(text.substr(0, length));
+            text.remove_prefix(length);
+            continue;
+        }
+        out += "\\x";
+        AppendNumber(out, static_cast<unsigned char>(text[0]), 2, 16);
+        text.remove_prefix(1);
+    }
+    return out;
+}
+
+}  // namespace zembra::lists

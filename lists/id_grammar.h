@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// The grammar of one talk-group ID in a list: reading decimal, AFS and
+// hexadecimal texts under any agency-fleet-subfleet split, writing each form,
+// and quoting any text safely in a message.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "lists/vocabulary.h"
+
+namespace zembra::lists {
+
+// Bit counts of agency, fleet and subfleet. 4:4:3 is written AA-FFS, other
+// splits in the decoders' colon form, each group with 1 digit up to 3 bits,
+// 2 up to 6 and 3 above: 1234 under 3:4:4 is 4:13:02.
+struct Split {
+    std::array<int, 3> bits = {4, 4, 3};
+    friend bool operator==(const Split&, const Split&) = default;
+};
+
+// "3:4:4" or "344": three counts of at least 1 that add up to 11.
+std::optional<Split> ParseSplit(std::string_view text);
+
+// An ID read from a text, or why the text names none.
+struct IdReading {
+    std::optional<int> id;
+    std::string refusal;  // set when id is empty: "'x' is not a talk-group ID (...)"
+};
+
+// Reads the ID a text names, blanks around it ignored: decimal, AFS, or
+// hexadecimal after 0x or 0X (in a hex column also without the prefix).
+IdReading ReadId(std::string_view text, const Split& split, bool hexColumn = false);
+
+// Appends `id` in `form`: decimal, AFS under `split`, or upper-case hex.
+void AppendId(std::string& out, int id, IdForm form, const Split& split);
+
+// Blanks, tabs, and the no-break, zero-width and byte-order-mark spaces that
+// pasted web tables carry, cut off both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// The longest IDs and lines read; a longer one is refused unread.
+inline constexpr std::size_t kMaxIdBytes = 4096;
+
+// A text as a message quotes it: what may not be shown as it is (controls,
+// malformed UTF-8, invisible and bidirectional characters) as \xHH, cut
+// after `limit` characters with "..." (file names are never cut: kWhole).
+inline constexpr std::size_t kWhole = std::numeric_limits<std::size_t>::max();
+std::string Printable(std::string_view text, std::size_t limit = 40);
+
+// The bytes of the well-formed UTF-8 character that starts a non-empty
+// text, 1 to 4; 0 when its first byte starts none.
+std::size_t CharacterLength(std::string_view text);
+
+}  // namespace zembra::lists

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// The words the list library shares with its front ends: the names and
+// descriptions of the ID forms and of the output formats, and the column
+// names that mark a table's ID column. zembra-convert's options and help and
+// the web page's choices are built from these tables, so that each word is
+// written once.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace zembra::lists {
+
+enum class IdForm { Decimal, Afs, Hex };
+
+// Automatic: a table when the first non-blank line names an ID column,
+// otherwise one ID a line. Table: the input table with Decimal, AFS and Hex
+// added or filled. Dsd: the decoders' DEC,Mode,Name,Tag list.
+// RadioReference: the listing site's CSV layout. Lines: one ID a line, the
+// forms tab-separated.
+enum class Format { Automatic, Table, Dsd, RadioReference, Lines };
+
+struct Named {
+    std::string_view name;
+    std::string_view description;
+};
+
+// In the order of IdForm.
+inline constexpr std::array<Named, 3> kForms = {{
+    {"dec", "decimal"},
+    {"afs", "AFS"},
+    {"hex", "hexadecimal"},
+}};
+
+// In the order of Format.
+inline constexpr std::array<Named, 5> kFormats = {{
+    {"auto", "a table when the first line names an ID column, else one ID a line"},
+    {"table", "the listing with Decimal, AFS and Hex added or filled"},
+    {"dsd", "the decoders' DEC,Mode,Name,Tag group list"},
+    {"radioreference", "the listing site's CSV layout"},
+    {"lines", "one ID a line, the forms tab-separated"},
+}};
+
+// A table's ID column, when none is given: the first of these that its
+// header names, whatever the case and blanks around it.
+inline constexpr std::array<std::string_view, 7> kIdColumns = {
+    "DEC", "Decimal", "TGID", "Talkgroup", "ID", "AFS", "Hex"};
+
+// The form or format of that name, in any case; nullopt for none.
+std::optional<IdForm> FormNamed(std::string_view name);
+std::optional<Format> FormatNamed(std::string_view name);
+
+}  // namespace zembra::lists
