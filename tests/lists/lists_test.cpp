@@ -161,8 +161,8 @@ const Case kCases[] = {
      kFromDec + "input:3: a quoted field opens here and does not close; the rest of the input "
                 "is not read\n",
      2},
-    {"QuoteClosingLinesLater", Format::Table, "DEC\tN\r\n1\t\"a\r\n2\"\tb\r\n3\r\n",
-     "DEC\tN\tAFS\tHex\r\n1\t\"a\r\n2\"\t00-001\t1\tb\r\n3\t\t00-003\t3\r\n",
+    {"QuoteClosingLinesLater", Format::Table, "DEC\tN\r\n1\t\"a\r\n2\"\tb\r\n3\t\"c\"\r\n",
+     "DEC\tN\tAFS\tHex\r\n1\t\"a\r\n2\"\t00-001\t1\tb\r\n3\tc\t00-003\t3\r\n",
      kFromDec + "input:2: this row runs over lines 2-3 (a quoted field holds a line break)\n", 0},
     // Pasted tables and decoder files.
     {"BlankLinesBeforeATabHeader", Format::Table, "\n \nDEC\tMode\n5\tD\n",
