@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The list library in memory, without the program's files: line mode on
-// mixed decimal and AFS lines, and a listing table in each output format,
-// reported in lines or rows per second.
+// mixed decimal and AFS lines, and a listing table in each output format
+// (and read in the automatic one), reported in lines or rows per second.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -52,6 +52,7 @@ void BM_Convert(benchmark::State& state, Format format, const std::string& input
 BENCHMARK_CAPTURE(BM_Convert, lines, Format::Lines, Lines())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, table, Format::Table, Table())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, dsd, Format::Dsd, Table())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, automatic, Format::Automatic, Table())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, radioreference, Format::RadioReference, Table())
     ->Unit(benchmark::kMillisecond);
 
