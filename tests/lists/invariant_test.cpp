@@ -5,6 +5,7 @@
 // its words, escaped input names and what the decoder lists may hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
@@ -14,9 +15,7 @@ namespace zembra::lists {
 namespace {
 
 Options With(Format format) {
-    Options options;
-    options.format = format;
-    return options;
+    return {format, {IdForm::Decimal, IdForm::Afs, IdForm::Hex}, "", Split{}};
 }
 
 // Names as pasted tables write them, stray and unbalanced quotes included.
@@ -29,22 +28,16 @@ std::string Name(int kind, char delimiter, std::string_view lineEnd) {
     return names[static_cast<std::size_t>(kind) % names.size()];
 }
 
-struct Listing {
-    std::string text;
-    long lines = 0;  // the number of the last line
-};
-
 // Line k's row has ID k and the tag Lk.
-Listing Generate(unsigned seed, char delimiter, std::string_view lineEnd) {
+std::string Generate(unsigned seed, char delimiter, std::string_view lineEnd) {
     std::mt19937 random(seed);
     const std::string d(1, delimiter);
-    Listing listing{"DEC" + d + "Mode" + d + "Alpha Tag" + d + "Tag" + std::string(lineEnd), 1};
-    for (int row = 0; row < 30; ++row) {
-        const long line = listing.lines + 1;
+    std::string listing = "DEC" + d + "Mode" + d + "Alpha Tag" + d + "Tag" + std::string(lineEnd);
+    for (long line = 2; line < 32; ++line) {
         const std::string name = Name(static_cast<int>(random() % 12), delimiter, lineEnd);
-        listing.text += std::to_string(line) + d + "D" + d + name + d + "L" + std::to_string(line) +
-                        std::string(lineEnd);
-        listing.lines += 1 + static_cast<long>(name.find(lineEnd) != std::string::npos);
+        listing += std::to_string(line) + d + "D" + d + name + d + "L" + std::to_string(line) +
+                   std::string(lineEnd);
+        line += static_cast<long>(name.find(lineEnd) != std::string::npos);
     }
     return listing;
 }
@@ -62,18 +55,10 @@ bool Named(const Result& result, long line) {
     return false;
 }
 
-// The tags of the decoder list's rows or the import file's, one a line.
-bool Written(const std::string& output, long line, std::size_t tagField) {
-    std::istringstream rows(output);
-    for (std::string row; std::getline(rows, row);) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < tagField; ++i) start = row.find(',', start) + 1;
-        if (start > 0 &&
-            row.substr(start, row.find(',', start) - start) == "L" + std::to_string(line)) {
-            return true;
-        }
-    }
-    return false;
+// A row tagged with the line is written: its tag ends the decoder list's
+// rows, and comes before the empty category in the import file's.
+bool Written(const std::string& output, long line, std::string_view after) {
+    return output.find(",L" + std::to_string(line) + std::string(after)) != std::string::npos;
 }
 
 Result InBlocks(const Options& options, std::string_view text, unsigned seed) {
@@ -82,7 +67,7 @@ Result InBlocks(const Options& options, std::string_view text, unsigned seed) {
     converter.Begin("input");
     std::mt19937 random(seed);
     while (!text.empty()) {
-        const std::size_t size = seed == 0 ? 1 : random() % 7;
+        const std::size_t size = seed == 0 ? 1 : random() % 97;
         converter.Feed(text.substr(0, size));
         text.remove_prefix(std::min(size, text.size()));
     }
@@ -93,57 +78,61 @@ Result InBlocks(const Options& options, std::string_view text, unsigned seed) {
     return result;
 }
 
-struct Variant {
-    char delimiter;
-    std::string_view lineEnd;
-};
+constexpr Format kFormats[] = {Format::Automatic, Format::Table, Format::Dsd,
+                               Format::RadioReference, Format::Lines};
+
+// The same result fed whole, a byte at a time and in blocks of random sizes.
+void ExpectAlikeWhereverCut(std::string_view text, unsigned seed) {
+    for (const Format format : kFormats) {
+        const Result whole = ConvertText(With(format), text);
+        for (const unsigned cut : {0u, seed + 1}) {
+            const Result blocks = InBlocks(With(format), text, cut);
+            EXPECT_EQ(blocks.output, whole.output);
+            EXPECT_EQ(blocks.messages, whole.messages);
+            EXPECT_EQ(blocks.status, whole.status);
+        }
+    }
+}
 
 TEST(Listings, EveryLineWrittenOrNamedWhereverCut) {
-    constexpr Variant kVariants[] = {{',', "\n"}, {'\t', "\r\n"}, {',', "\r"}, {'\t', "\n"}};
-    constexpr Format kFormats[] = {Format::Automatic, Format::Table, Format::Dsd,
-                                   Format::RadioReference, Format::Lines};
+    constexpr std::pair<char, std::string_view> kVariants[] = {
+        {',', "\n"}, {'\t', "\r\n"}, {',', "\r"}, {'\t', "\n"}};
     int failed = 0;
     for (unsigned seed = 0; seed < 60; ++seed) {
-        const Variant variant = kVariants[seed % 4];
-        const Listing listing = Generate(seed, variant.delimiter, variant.lineEnd);
-        SCOPED_TRACE(listing.text);
-        for (const Format format : kFormats) {
-            const Result whole = ConvertText(With(format), listing.text);
-            for (const unsigned cut : {0u, seed + 1}) {
-                const Result blocks = InBlocks(With(format), listing.text, cut);
-                EXPECT_EQ(blocks.output, whole.output);
-                EXPECT_EQ(blocks.messages, whole.messages);
-                EXPECT_EQ(blocks.status, whole.status);
-            }
-        }
-        failed += ConvertText(With(Format::Dsd), listing.text).status == kFailed;
-        for (const auto& [format, tagField] :
-             {std::pair{Format::Dsd, 3u}, {Format::RadioReference, 5u}}) {
-            const Result result = ConvertText(With(format), listing.text);
-            for (long line = 2; line <= listing.lines && result.status != kFailed; ++line) {
-                EXPECT_TRUE(Written(result.output, line, tagField) || Named(result, line))
+        const auto [delimiter, lineEnd] = kVariants[seed % 4];
+        const std::string listing = Generate(seed, delimiter, lineEnd);
+        const long lines = std::ranges::count(listing, lineEnd.back());
+        SCOPED_TRACE(listing);
+        ExpectAlikeWhereverCut(listing, seed);
+        for (const auto& [format, after] :
+             {std::pair{Format::Dsd, "\n"}, {Format::RadioReference, ",\n"}}) {
+            const Result result = ConvertText(With(format), listing);
+            failed += result.status == kFailed;
+            for (long line = 2; line <= lines && result.status != kFailed; ++line) {
+                EXPECT_TRUE(Written(result.output, line, after) || Named(result, line))
                     << "line " << line << " is lost";
             }
         }
     }
-    // The injected faults must not all end in a failure, or the check above checks nothing.
-    EXPECT_LT(failed, 30);
+    // Were every listing to fail, the check above would check nothing.
+    EXPECT_LT(failed, 60);
+}
+
+// The limits of rows, lines and the first line, wherever they fall in the blocks.
+TEST(Limits, AlikeWhereverCut) {
+    const std::string big(1 << 20, 'x');
+    for (const std::string& text :
+         {"DEC,N\n5,\"" + big + "\"\n6\n", "DEC,N\n5," + big + "\n",
+          "DEC," + big.substr(0, 70000) + "\r\n5\r\n", big.substr(0, 5000) + "\r\n5\r\n"}) {
+        ExpectAlikeWhereverCut(text, 7);
+    }
 }
 
 TEST(Tally, CountsAndWords) {
     const Result dsd = ConvertText(With(Format::Dsd), "DEC\n1\n1\nx\n2\n3\n");
-    EXPECT_EQ(dsd.tally.converted, 3);
-    EXPECT_EQ(dsd.tally.refused, 1);
-    EXPECT_EQ(dsd.tally.leftOut, 2);
-    const struct {
-        Tally tally;
-        const char* words;
-    } kCases[] = {
-        {{3, 1, 2}, "3 IDs converted, 1 refused, 2 rows left out"},
-        {{1, 0, 1}, "1 ID converted, 1 row left out"},
-        {{0, 2, 0}, "no IDs converted, 2 refused"},
-    };
-    for (const auto& row : kCases) EXPECT_EQ(Describe(row.tally), row.words);
+    EXPECT_EQ(Describe(dsd.tally), "3 IDs converted, 1 refused, 2 rows left out");
+    EXPECT_EQ(Describe({1, 0, 1}), "1 ID converted, 1 row left out");
+    EXPECT_EQ(Describe({0, 2, 0}), "no IDs converted, 2 refused");
 }
 
 TEST(Names, EscapedInMessages) {
