@@ -9,14 +9,19 @@
 
 import base64
 import functools
+import gzip
+import hashlib
 import http.server
 import json
+import os
 import pathlib
+import shutil
 import subprocess
 import sys
 import tempfile
 import threading
 import time
+import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
@@ -80,6 +85,11 @@ layers.push(getComputedStyle(canvas).backgroundColor);
 canvas.remove();
 return [getComputedStyle(el).color, layers];"""
 
+# Sets the list tool's input as a paste does.
+PASTE = """const input = document.getElementById("listInput");
+input.value = arguments[0];
+input.dispatchEvent(new Event("input", {bubbles: true}));"""
+
 FETCH_DOWNLOAD = """const done = arguments[arguments.length - 1];
 fetch(document.getElementById("listDownload").href).then((r) => r.arrayBuffer())
   .then((b) => done(btoa(String.fromCharCode(...new Uint8Array(b)))), (e) => done("error " + e));"""
@@ -102,12 +112,78 @@ dialog.addEventListener("close", () => {
 });"""
 
 
+PHONES = (320, 375, 412)
+AXE = ROOT / "build/npm/node_modules/axe-core/axe.min.js"
+BIG_LIST_BYTES = 20 * 1024 * 1024
+
+# Runs axe-core on the page as it is; its violations, each with where.
+AXE_RUN = """const done = arguments[arguments.length - 1];
+axe.run(document).then((result) => done(result.violations.map((v) =>
+  `${v.id} at ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`)), (e) => done([String(e)]));"""
+
+# The page's clock's longest task since load, and the download's SHA-256.
+LONG_TASKS = """window.longest = 0;
+new PerformanceObserver((list) => {
+  for (const task of list.getEntries()) longest = Math.max(longest, task.duration);
+}).observe({type: "longtask"});"""
+DOWNLOAD_DIGEST = """const done = arguments[arguments.length - 1];
+fetch(document.getElementById("listDownload").href).then((r) => r.arrayBuffer())
+  .then((b) => crypto.subtle.digest("SHA-256", b))
+  .then((d) => done([...new Uint8Array(d)].map((x) => x.toString(16).padStart(2, "0")).join("")),
+        (e) => done("error " + e));"""
+
+# The service worker's caches once it controls the page.
+CACHES = """const done = arguments[arguments.length - 1];
+navigator.serviceWorker.ready.then(() => caches.keys()).then(done, (e) => done(["error " + e]));"""
+
+# What a phone's screen shows too small or too wide: targets under 24 x 24
+# CSS px among the shown controls, and the page's width beyond the screen.
+PHONE_LAYOUT = """const small = [];
+for (const node of document.querySelectorAll("button, a[href], select, input, textarea, " +
+    "[role=menuitem], [role=menuitemcheckbox], [tabindex]")) {
+  const r = node.getBoundingClientRect();
+  if (r.width && r.height && (r.width < 24 || r.height < 24)) {
+    small.push(`${node.id || node.textContent} ${r.width.toFixed(1)}x${r.height.toFixed(1)}`);
+  }
+}
+return [small, document.documentElement.scrollWidth];"""
+
+# The sum of the layout shifts since navigation, as the CLS metric adds them.
+LAYOUT_SHIFT = """const done = arguments[arguments.length - 1];
+let sum = 0;
+new PerformanceObserver((list) => {
+  for (const shift of list.getEntries()) if (!shift.hadRecentInput) sum += shift.value;
+}).observe({type: "layout-shift", buffered: true});
+setTimeout(() => done(sum), 300);"""
+
+# The window's space kept before the module builds it, from index.html,
+# and the design's size that the module gives.
+RESERVED = """const done = arguments[arguments.length - 1];
+fetch("index.html").then((r) => r.text()).then((html) => {
+  const kept = html.match(/--design-width: (\\d+); --design-height: (\\d+)/);
+  const design = Module.Design();
+  done([kept && [Number(kept[1]), Number(kept[2])], [design.width, design.height]]);
+});"""
+
+# Each computed style property named, of each element named.
+STYLES = """return arguments[0].map((pair) => {
+  const node = document.querySelector(pair[0]);
+  return node && getComputedStyle(node)[pair[1]];
+});"""
+
 class Quiet(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm"}
 
     def log_message(self, *args):
         pass
+
+
+def serve(directory):
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", 0), functools.partial(Quiet, directory=str(directory)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_port}/"
 
 
 def contrast(text, layers):
@@ -157,10 +233,11 @@ class PageTest:
     def by_id(self, element_id):
         return self.driver.find_element(By.ID, element_id)
 
-    def load(self, scheme="light"):
+    def load(self, scheme="light", forced="none", url=None):
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
-        self.driver.get(self.url)
+            "features": [{"name": "prefers-color-scheme", "value": scheme},
+                         {"name": "forced-colors", "value": forced}]})
+        self.driver.get(url or self.url)
         WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
             'return performance.getEntriesByName("zembra-ready").length > 0'))
 
@@ -310,6 +387,16 @@ class PageTest:
             problems.append("closed itself outside 7.5-8.0 s")
         self.check(f"About: captions and picture, closed itself after {seconds:.3f} s", problems)
 
+    def list_result(self, act, timeout=10):
+        """Runs act and waits for the list tool's next result."""
+        self.js('document.getElementById("listStatus").textContent = ""')
+        act()
+        WebDriverWait(self.driver, timeout).until(
+            lambda d: self.by_id("listStatus").get_attribute("textContent"))
+
+    def paste(self, text):
+        self.list_result(lambda: self.js(PASTE, text))
+
     def list_tool(self):
         self.load()
         with tempfile.TemporaryDirectory() as workdir:
@@ -318,21 +405,41 @@ class PageTest:
             native = subprocess.run([self.convert, "--csv", "--format", "dsd", listing.name],
                                     cwd=workdir, capture_output=True)
             Select(self.by_id("listFormat")).select_by_value("dsd")
-            href = self.by_id("listDownload").get_attribute("href")
-            self.by_id("listFile").send_keys(str(listing))
-            WebDriverWait(self.driver, 5).until(
-                lambda d: self.by_id("listDownload").get_attribute("href") != href)
-        self.compare_list("listing file as dsd", native, messages=True)
+            self.list_result(lambda: self.by_id("listFile").send_keys(str(listing)))
+            shown = self.by_id("listFileName").text
+        self.compare_list("listing file as dsd", native, messages=True,
+                          also=[] if shown == f"county-fire.csv, {len(LISTING.encode())} bytes"
+                          and not self.by_id("listInput").is_displayed()
+                          else [f"the file shown as {shown!r}, not by name and size"])
+        self.by_id("listFileClear").click()
 
         native = subprocess.run([self.convert, "--to", "afs"], input=PASTED.encode(),
                                 capture_output=True)
         Select(self.by_id("listFormat")).select_by_value("lines:afs")
-        self.js('document.getElementById("listInput").value = ""')
-        self.by_id("listInput").send_keys(PASTED)
+        self.paste(PASTED)
         self.compare_list("pasted IDs as lines:afs", native, messages=False)
 
-    def compare_list(self, name, native, messages):
-        problems = []
+        # The default settings take a plain list as lines and a listing as a table.
+        Select(self.by_id("listFormat")).select_by_index(0)
+        for name, text, options in (("one ID a line", PASTED, []),
+                                    ("a listing", LISTING, ["--csv"])):
+            # A textarea holds its lines with "\n" alone.
+            native = subprocess.run([self.convert, *options],
+                                    input=text.replace("\r\n", "\n").encode(), capture_output=True)
+            self.paste(text)
+            self.compare_list(f"the default output of {name}", native, messages=False)
+
+        # A failure: words, the status in the detail line, nothing to download.
+        Select(self.by_id("listFormat")).select_by_value("table")
+        self.paste(PASTED)
+        link = self.by_id("listDownload")
+        problems = [] if self.by_id("listStatus").text == "2" else ["status is not 2"]
+        if link.get_attribute("href") or link.get_attribute("aria-disabled") != "true":
+            problems.append(f"a download after a failure: {link.get_attribute('href')}")
+        self.check("list tool: a failure offers no download", problems)
+
+    def compare_list(self, name, native, messages, also=()):
+        problems = list(also)
         got = self.driver.execute_async_script(FETCH_DOWNLOAD)
         got = got if got.startswith("error ") else base64.b64decode(got)
         if got != native.stdout:
@@ -340,15 +447,241 @@ class PageTest:
         shown = self.by_id("listOutput").get_attribute("value")
         if shown != native.stdout.decode().replace("\r\n", "\n"):
             problems.append(f"listOutput {shown!r}")
-        if not self.by_id("listDownload").get_attribute("download"):
-            problems.append("the download link has no file name")
-        status = self.by_id("listStatus").get_attribute("value")
+        if "-" + Select(self.by_id("listFormat")).first_selected_option.get_attribute("value") \
+                .replace(":", "-") not in self.by_id("listDownload").get_attribute("download"):
+            problems.append("the download's file name does not say the format")
+        status = self.by_id("listStatus").get_attribute("textContent")
         if status != str(native.returncode):
             problems.append(f"listStatus {status}, want {native.returncode}")
+        outcome = self.by_id("listOutcome").text
+        if not outcome or "status" in outcome.lower() or "converted" not in outcome:
+            problems.append(f"the outcome in words: {outcome!r}")
         shown = self.by_id("listMessages").get_attribute("textContent").splitlines()
         if messages and shown != native.stderr.decode().splitlines():
             problems.append(f"messages {shown}, want {native.stderr.decode().splitlines()}")
-        self.check(f"list tool: {name}, status {native.returncode}", problems)
+        self.check(f"list tool: {name}, status {native.returncode}, {outcome!r}", problems)
+
+    def phone(self, width):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+
+    def desktop(self):
+        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+    def phones(self):
+        for width in PHONES:
+            self.phone(width)
+            self.load()
+            problems = []
+            shift = self.driver.execute_async_script(LAYOUT_SHIFT)
+            if shift >= 0.1:
+                problems.append(f"layout shift {shift:.3f} on load")
+            frame = self.by_id("frmMain").rect["width"]
+            font = float(self.js(STYLES, [["#txtDec", "fontSize"]])[0][:-2])
+            if frame < 0.6 * width or font < 16:
+                problems.append(f"window {frame} px wide, fields' text {font} px")
+            if self.by_id("txtDec").get_attribute("inputmode") not in ("decimal", "numeric"):
+                problems.append("txtDec brings up no keyboard with digits")
+            for state, act in (("closed", lambda: None),
+                               ("Action open", lambda: self.by_id("mnuAction").click()),
+                               ("Help open", lambda: self.by_id("mnuHelp").click())):
+                act()
+                small, scrolled = self.js(PHONE_LAYOUT)
+                problems += [f"{state}: under 24 px: {', '.join(small)}"] if small else []
+                if scrolled > width:
+                    problems.append(f"{state}: the page is {scrolled} px wide")
+            for item in ("mnuHelpItems1", "mnuHelpItems2", "mnuHelpItems3"):
+                self.by_id(item).click()
+                box = self.driver.find_element(By.CSS_SELECTOR, "dialog[open]").rect
+                text = self.js('const t = document.querySelector("dialog[open] .message-text");'
+                               "return t && [t.scrollWidth > t.clientWidth, t.tabIndex]")
+                if box["x"] < 0 or box["x"] + box["width"] > width:
+                    problems.append(f"{item}: the box spans {box['x']} to "
+                                    f"{box['x'] + box['width']}")
+                if text and text[0] and text[1] < 0:
+                    problems.append(f"{item}: cut lines scroll in no focusable region")
+                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+                self.by_id("mnuHelp").click()
+            ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+            self.check(f"phone {width} px: reflow, targets, sizes, boxes, layout shift "
+                       f"{shift:.3f}", problems)
+        self.desktop()
+        kept, design = self.driver.execute_async_script(RESERVED)
+        self.check("the window's space kept before the module runs is the design's",
+                   [] if kept == design else [f"index.html keeps {kept}, the design is {design}"])
+
+    def live_region(self):
+        self.load()
+        for name, keys, said in (
+                ("decimal", [Keys.BACK_SPACE, "1234"], "AFS 09-102, hexadecimal 4D2"),
+                ("refused decimal", [Keys.BACK_SPACE * 4, "3000"],
+                 "'3000' cannot be converted to AFS"),
+                ("AFS", [SWITCH, Keys.BACK_SPACE * 6, "09-102"], "Decimal 1234, hexadecimal 4D2"),
+                ("refused AFS", ["x"], "'09-102x' cannot be converted to decimal")):
+            for key in keys:
+                if key is SWITCH:
+                    self.choose("mnuAction", "mnuActionItems1")
+                else:
+                    self.driver.switch_to.active_element.send_keys(key)
+            try:
+                WebDriverWait(self.driver, 3).until(
+                    lambda d: self.by_id("announcer").text == said)
+                problems = []
+            except Exception:
+                problems = [f"says {self.by_id('announcer').text!r}, want {said!r}"]
+            self.check(f"live region after typing: {name}", problems)
+
+    def forced_colours(self):
+        self.load(forced="active")
+        self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "3000")
+        ActionChains(self.driver).key_down(Keys.ALT).send_keys("a").key_up(Keys.ALT).perform()
+        menu = self.js(STYLES, [["#mnuActionItems1", "backgroundColor"],
+                                ["#mnuActionMenu", "backgroundColor"],
+                                ["#mnuAction", "backgroundColor"], ["#menubar", "backgroundColor"],
+                                ["#txtAFS", "borderTopStyle"], ["#txtHex", "borderTopStyle"]])
+        problems = [] if self.js('return matchMedia("(forced-colors: active)").matches') \
+            else ["no forced colours"]
+        if menu[0] == menu[1] or menu[2] == menu[3]:
+            problems.append(f"the focused item or open title looks like the menu: {menu[:4]}")
+        if menu[4] == menu[5]:
+            problems.append(f"the refused field's border is {menu[4]} as any other")
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.check("forced colours: menu focus and the refused field stay visible", problems)
+
+    def no_webassembly(self):
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": "delete window.WebAssembly;"})
+        self.driver.get(self.url)
+        time.sleep(0.5)
+        notice = self.by_id("notice")
+        said = notice.text if notice.is_displayed() else ""
+        self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+        self.check("without WebAssembly the page says so",
+                   [] if "WebAssembly" in said and not self.by_id("frmMain").is_displayed()
+                   else [f"shows {said!r}"])
+
+    def accessibility(self):
+        if not AXE.is_file():
+            self.check("axe-core", [f"no {AXE}: npm install --prefix build/npm axe-core"])
+            return
+        axe = AXE.read_text()
+        states = (("the list tool filled, a refused input", self.fill_for_axe),
+                  ("a menu open", lambda: self.by_id("mnuHelp").click()),
+                  ("the Help box", lambda: self.press("h", "h")),
+                  ("the License box", lambda: self.press("h", "l")),
+                  ("About", lambda: self.press("h", "a")))
+        for width in (320, 375, 1280):
+            self.phone(width) if width < 1000 else self.desktop()
+            problems = []
+            for name, act in states:
+                self.load()
+                act()
+                self.js(axe)
+                problems += [f"{name}: {v}" for v in self.driver.execute_async_script(AXE_RUN)]
+            self.check(f"axe at {width} px: {len(states)} states", problems)
+        self.desktop()
+
+    def fill_for_axe(self):
+        self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "3000")
+        self.paste(LISTING)
+
+    def big_list(self):
+        self.load()
+        with tempfile.TemporaryDirectory() as workdir:
+            listing = pathlib.Path(workdir) / "state-wide.csv"
+            rows = [LISTING.splitlines()[0]]
+            size = len(rows[0])
+            while size < BIG_LIST_BYTES:
+                n = len(rows)
+                tag = "x" if n % 997 == 0 else str(n % 2048)  # a refused ID now and then
+                rows.append(f"{tag},{n % 2048:03x},D,Tag {n},Group {n} of the state,Tag,State")
+                size += len(rows[-1]) + 2
+            listing.write_bytes(("\r\n".join(rows) + "\r\n").encode())
+            native = subprocess.run([self.convert, "--csv", "--format", "table", listing.name],
+                                    cwd=workdir, capture_output=True)
+            Select(self.by_id("listFormat")).select_by_value("table")
+            self.js(LONG_TASKS)
+            started = time.monotonic()
+            self.list_result(lambda: self.by_id("listFile").send_keys(str(listing)), timeout=60)
+            seconds = time.monotonic() - started
+            longest = self.js("return longest")  # before the digest's own work
+            self.driver.set_script_timeout(30)
+            digest = self.driver.execute_async_script(DOWNLOAD_DIGEST)
+            shown = self.by_id("listMessages").get_attribute("textContent").splitlines()
+            more = self.by_id("listMoreCount").text
+            messages = native.stderr.decode().splitlines()
+            problems = [] if digest == hashlib.sha256(native.stdout).hexdigest() else \
+                ["the download differs from zembra-convert's output"]
+            if seconds > 20 or longest > 200:
+                problems.append(f"{seconds:.1f} s, longest task {longest} ms")
+            if shown != messages[:len(shown)] or str(len(messages) - len(shown)) not in more:
+                problems.append(f"{len(shown)} messages shown and {more!r} of {len(messages)}")
+            self.check(f"a {size / 2**20:.0f} MB listing in {seconds:.1f} s, longest task "
+                       f"{longest:.0f} ms, {len(shown)} of {len(messages)} messages shown",
+                       problems)
+            # Cancel stops a conversion on its way and leaves nothing to download.
+            self.js('const s = document.getElementById("listSplit");'
+                    's.value = "3:4:4"; s.dispatchEvent(new Event("input"))')
+            self.by_id("listCancel").click()
+            link = self.by_id("listDownload")
+            problems = [] if "cancel" in self.by_id("listOutcome").text.lower() else \
+                [f"says {self.by_id('listOutcome').text!r}"]
+            if link.get_attribute("href") or self.by_id("listProgress").is_displayed():
+                problems.append("a download or the progress bar stayed")
+            self.check("Cancel stops the conversion", problems)
+
+    def offline(self, page):
+        """After one visit the page works with the server gone; a new build's service
+        worker replaces the old cache."""
+        with tempfile.TemporaryDirectory() as copy:
+            shutil.copytree(page, copy, dirs_exist_ok=True)
+            server, url = serve(copy)
+            self.load(url=url)
+            first = self.driver.execute_async_script(CACHES)
+            worker = pathlib.Path(copy) / "sw.js"
+            worker.write_text(worker.read_text().replace(first[0], "zembra-next")
+                              if first else "")
+            self.js("navigator.serviceWorker.getRegistration().then((r) => r.update())")
+            try:
+                WebDriverWait(self.driver, 10).until(
+                    lambda d: d.execute_async_script(CACHES) == ["zembra-next"])
+                problems = []
+            except Exception:
+                problems = [f"caches {self.driver.execute_async_script(CACHES)} after {first}"]
+            server.shutdown()
+            server.server_close()
+            self.load(url=url)
+            self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "1234")
+            self.paste("2047\n")
+            got = [self.by_id("txtAFS").get_attribute("value"),
+                   self.by_id("listOutput").get_attribute("value")]
+            if got != ["09-102", "2047\t15-157\t7FF\n"]:
+                problems.append(f"offline the page shows {got}")
+            self.check(f"offline after one visit; a new build's cache replaces {first}",
+                       problems)
+
+    def single_file(self, page):
+        with tempfile.TemporaryDirectory() as downloads:
+            html = pathlib.Path(downloads) / "zembra.html"
+            html.write_bytes((page / "zembra.html").read_bytes() if page else
+                             urllib.request.urlopen(self.url + "zembra.html").read())
+            size = len(gzip.compress(html.read_bytes(), 9))
+            self.load(url=html.as_uri())
+            self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "1234")
+            self.paste("2047\n")
+            self.press("h", "a")
+            picture = self.js('const i = document.querySelector("#frmAbout img");'
+                              "return i && i.complete && i.naturalWidth")
+            got = [self.by_id("txtAFS").get_attribute("value"),
+                   self.by_id("listOutput").get_attribute("value"), picture]
+            problems = [] if got == ["09-102", "2047\t15-157\t7FF\n", 320] \
+                else [f"from disk it shows {got}"]
+            if size >= 200 * 1024:
+                problems.append(f"{size} bytes gzipped")
+            ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+            self.check(f"zembra.html from file://, {size / 1024:.0f} KB gzipped", problems)
 
     def legibility(self):
         for scheme in ("light", "dark"):
@@ -386,38 +719,43 @@ def main():
         if not (native / program).is_file():
             sys.exit(f"{__file__}: no {native / program}; build it first")
     started = time.monotonic()
-    server = None
+    server, page = None, None
     if where.startswith("http://"):
-        url = where
+        url = where if where.endswith("/") else where + "/"
     else:
-        page = pathlib.Path(where)
+        page = pathlib.Path(where).resolve()
         if not (page / "index.html").is_file() or not (page / "index.html").stat().st_size:
             sys.exit(f"{__file__}: no page in {page}; scripts/web --build")
-        server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(Quiet, directory=str(page)))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        url = f"http://127.0.0.1:{server.server_port}/"
+        server, url = serve(page)
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     profile = tempfile.TemporaryDirectory()
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync", "--window-size=1000,900",
-                 "--user-data-dir=" + profile.name):
+                 "--allow-file-access-from-files", "--user-data-dir=" + profile.name):
         options.add_argument(flag)
     driver = webdriver.Chrome(service=webdriver.chrome.service.Service("/usr/bin/chromedriver"),
                               options=options)
     test = PageTest(driver, url, native)
+    runs = [test.typed_sequences, test.menus, test.caret, test.message_boxes, test.list_tool,
+            test.legibility, test.about, test.phones, test.live_region, test.forced_colours,
+            test.no_webassembly, test.accessibility, test.big_list,
+            functools.partial(test.single_file, page)]
+    # Stopping the server is only in this test's hands when it serves the page.
+    runs += [functools.partial(test.offline, page)] if page else []
+    # ZEMBRA_WEB_CHECKS=phones,offline runs only the checks named.
+    chosen = os.environ.get("ZEMBRA_WEB_CHECKS", "")
+    runs = [r for r in runs if not chosen or getattr(r, "func", r).__name__ in chosen.split(",")]
     try:
         test.load()
         test.check("page title", [] if driver.title == "Zembra" else [repr(driver.title)])
-        for run in (test.typed_sequences, test.menus, test.caret, test.message_boxes,
-                    test.list_tool,
-                    test.legibility, test.about):
+        for run in runs:
             try:
                 run()
             except Exception as error:  # a missing element, a script error, a time-out
-                test.check(f"{run.__name__} stopped", [str(error).strip().splitlines()[0]])
+                name = getattr(run, "__name__", getattr(run, "func", run).__name__)
+                test.check(f"{name} stopped", [str(error).strip().splitlines()[0]])
     finally:
         driver.quit()
         if server:
