@@ -16,12 +16,7 @@ namespace {
 constexpr std::size_t kNamedColumns = 20;
 
 bool SameName(std::string_view header, std::string_view name) {
-    const auto lower = [](char c) {
-        if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
-        return c;
-    };
-    return std::ranges::equal(TrimBlanks(header), name,
-                              [&lower](char a, char b) { return lower(a) == lower(b); });
+    return SameIgnoringCase(TrimBlanks(header), name);
 }
 
 std::string IdColumnNames() {
@@ -36,15 +31,15 @@ std::string IdColumnNames() {
 }  // namespace
 
 std::size_t FindColumn(const Fields& header, std::string_view name) {
-    const auto found =
-        std::ranges::find_if(header, [name](const std::string& h) { return SameName(h, name); });
+    const auto found = std::find_if(header.begin(), header.end(),
+                                    [name](const std::string& h) { return SameName(h, name); });
     if (found == header.end()) return kNoColumn;
     return static_cast<std::size_t>(found - header.begin());
 }
 
 bool IsColumnNumber(std::string_view wanted) {
     return !wanted.empty() && wanted.size() < 10 && wanted[0] != '0' &&
-           std::ranges::all_of(wanted, [](char c) { return c >= '0' && c <= '9'; });
+           std::all_of(wanted.begin(), wanted.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::optional<std::size_t> FindIdColumn(const Fields& header, std::string_view wanted) {

@@ -201,8 +201,9 @@ struct Converter::State {
 
     void OnRow(const Fields& row, TableReader::LineSpan lines) {
         if (!input.headerRead) {
-            const bool blank = std::ranges::all_of(
-                row, [](const std::string& field) { return TrimBlanks(field).empty(); });
+            const bool blank = std::all_of(row.begin(), row.end(), [](const std::string& field) {
+                return TrimBlanks(field).empty();
+            });
             if (blank) return;
             input.headerRead = true;
             if (!ReadHeader(row)) input.phase = Phase::Done;

@@ -141,8 +141,8 @@ bool Shown(char32_t c) {
                                                                        {0x2028, 0x202E},
                                                                        {0x2066, 0x2069},
                                                                        {0xFEFF, 0xFEFF}}};
-    return std::ranges::none_of(kHidden,
-                                [c](auto range) { return c >= range.first && c <= range.second; });
+    return std::none_of(kHidden.begin(), kHidden.end(),
+                        [c](auto range) { return c >= range.first && c <= range.second; });
 }
 
 char32_t Decoded(std::string_view character) {

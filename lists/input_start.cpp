@@ -48,8 +48,8 @@ std::optional<FirstLine> FindFirstLine(std::string_view body, char counted, bool
 }
 
 char DelimiterOf(std::string_view line) {
-    const auto tabs = std::ranges::count(line, '\t');
-    if (tabs > std::ranges::count(line, ',')) return '\t';
+    const auto tabs = std::count(line.begin(), line.end(), '\t');
+    if (tabs > std::count(line.begin(), line.end(), ',')) return '\t';
     return ',';
 }
 
@@ -58,8 +58,8 @@ char DelimiterOf(std::string_view line) {
 std::optional<InputStart> ReadInputStart(std::string_view start, bool complete) {
     if (start.size() < kUtf8ByteOrderMark.size() && !complete) return std::nullopt;
     InputStart read;
-    if (std::ranges::any_of(kUtf16ByteOrderMarks,
-                            [start](std::string_view mark) { return start.starts_with(mark); })) {
+    if (std::any_of(kUtf16ByteOrderMarks.begin(), kUtf16ByteOrderMarks.end(),
+                    [start](std::string_view mark) { return start.starts_with(mark); })) {
         read.utf16 = true;
         return read;
     }

@@ -117,7 +117,7 @@ bool TableReader::TakeField(const FieldEnd& field) {
     if (field.quoted) {
         text.remove_prefix(1);
         next += 1;
-        m_line += std::ranges::count(text, m_layout.counted);
+        m_line += std::count(text.begin(), text.end(), m_layout.counted);
         std::string& kept = m_fields.emplace_back();
         kept.reserve(text.size());
         for (std::size_t i = 0; i < text.size(); ++i) {

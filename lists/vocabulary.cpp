@@ -12,15 +12,16 @@
 
 namespace zembra::lists {
 
-namespace {
-
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) {
         if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
         return c;
     };
-    return std::ranges::equal(a, b, [&lower](char x, char y) { return lower(x) == lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
 }
+
+namespace {
 
 template <std::size_t N>
 std::optional<std::size_t> IndexNamed(const std::array<Named, N>& table, std::string_view name) {

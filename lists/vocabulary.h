@@ -47,6 +47,9 @@ inline constexpr std::array<Named, 5> kFormats = {{
 inline constexpr std::array<std::string_view, 7> kIdColumns = {
     "DEC", "Decimal", "TGID", "Talkgroup", "ID", "AFS", "Hex"};
 
+// Whether two names are the same, ASCII letters compared in either case.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // The form or format of that name, in any case; nullopt for none.
 std::optional<IdForm> FormNamed(std::string_view name);
 std::optional<Format> FormatNamed(std::string_view name);

@@ -2,6 +2,8 @@
 // The writers of lines, listing tables, decoder lists and import files.
 #include "lists/writers.h"
 
+#include <csv.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -18,18 +20,17 @@ constexpr std::array<std::string_view, 7> kRadioReferenceHeader = {
 // The decoders cut names and tags there; their lines hold 999 bytes.
 constexpr std::size_t kDecoderFieldBytes = 49;
 
+// Fields are quoted only when they must be (RFC 4180); libcsv writes them.
 void AppendField(std::string& out, std::string_view field, char delimiter) {
     const char special[] = {delimiter, '"', '\r', '\n'};
     if (field.find_first_of(std::string_view(special, sizeof special)) == std::string::npos) {
         out += field;
         return;
     }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
+    const std::size_t start = out.size();
+    out.resize(start + 2 * field.size() + 2);
+    out.resize(start +
+               csv_write(out.data() + start, out.size() - start, field.data(), field.size()));
 }
 
 template <std::size_t N>
@@ -139,7 +140,7 @@ void AppendTableRow(std::string& out, const Fields& row, const TableShape& shape
         }
         if (i > 0) out += shape.delimiter;
         const std::string_view field = FieldAt(row, i);
-        const auto form = std::ranges::find(shape.formColumns, i);
+        const auto form = std::find(shape.formColumns.begin(), shape.formColumns.end(), i);
         if (id && form != shape.formColumns.end() && TrimBlanks(field).empty()) {
             AppendId(out, *id, static_cast<IdForm>(form - shape.formColumns.begin()), split);
         } else {
@@ -192,8 +193,9 @@ std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const C
 }
 
 std::string CleanForDecoders(std::string_view text) {
-    const bool plain = std::ranges::all_of(
-        text, [](char c) { return c >= 0x20 && c < 0x7F && c != ',' && c != '"'; });
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != ',' && c != '"';
+    });
     if (plain) return std::string(text);
     std::string cleaned;
     while (!text.empty()) {
