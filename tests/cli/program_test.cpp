@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-// zembra-convert itself, run as a user runs it: options, files, the output
-// file, the exit status, and streams that cannot be written.
+// zembra-convert itself, run as a user runs it: options and their conflicts,
+// files, the output file as a save-file, the exit status, and streams that
+// cannot be written.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "lists/vocabulary.h"
 
 namespace {
 
@@ -21,15 +25,40 @@ std::string Read(const std::string& name) {
     return text.str();
 }
 
-// Standard input, output and error are files in kDir, set up before `args`
-// so that redirections in `args` win.
-int Start(const std::string& args, const std::string& in = "") {
-    fs::create_directories(kDir);
-    std::ofstream(kDir / "in") << in;
-    const std::string command =
-        "cd " + kDir.string() + " && " ZEMBRA_CONVERT " <in >out 2>err " + args;
+// The shell's exit status: a program killed by SIGTERM comes out as 143.
+int Shell(const std::string& command) {
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// In a fresh kDir: `setup`, then the program with standard input, output and
+// error as files there, set up before `args` so that redirections in `args`
+// win.
+int Start(const std::string& args, const std::string& in = "", const std::string& setup = "true") {
+    fs::remove_all(kDir);
+    fs::create_directories(kDir);
+    std::ofstream(kDir / "in") << in;
+    return Shell("cd " + kDir.string() + " || exit 99; " + setup +
+                 " || exit 98; " ZEMBRA_CONVERT " <in >out 2>err " + args);
+}
+
+std::string Listing() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(kDir)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) text += name + " ";
+    return text;
+}
+
+std::string Repeated(std::string_view text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
+std::string Usage(const std::string& problem) {
+    return "zembra-convert: " + problem + "\nTry 'zembra-convert --help' for more information.\n";
 }
 
 struct Case {
@@ -44,20 +73,34 @@ struct Case {
 const Case kCases[] = {
     {"HelpToAFullDisk", "--help >/dev/full", "", 2, "",
      "zembra-convert: cannot write standard output: No space left on device\n"},
+    {"OutputToAFullDisk", "--to afs >/dev/full", "1\n", 2, "",
+     "zembra-convert: cannot write standard output: No space left on device\n"},
     {"UsageErrorToAFullDisk", "--nope 2>/dev/full", "", 2, "", ""},
+    {"RefusalsToAFullDisk", "2>/dev/full", "x\n", 2, "\t\t\n", ""},
     {"HelpWinsOverOtherErrors", "--to bogus --nope --help", "", 0, "Converts EDACS talk-group IDs",
      ""},
     {"VersionWinsAsV", "--split 5:5:5 -V", "", 0, "zembra-convert (Zembra) 1.0.1\nCopyright", ""},
     {"UsageErrorsNameTheProgram", "--to bogus", "", 2, "",
-     "zembra-convert: --to: bogus not in {dec,afs,hex}\n"
-     "Try 'zembra-convert --help' for more information.\n"},
+     Usage("--to: bogus not in {dec,afs,hex}")},
+    {"ColumnWithoutTable", "--column 1", "", 2, "", Usage("--column requires --csv or --auto")},
+    {"FormatWithoutCsv", "--format dsd", "", 2, "", Usage("--format requires --csv")},
+    {"ToWithCsv", "--csv --to afs", "", 2, "", Usage("--to excludes --csv")},
+    {"AutoWithCsv", "--csv --auto", "", 2, "", Usage("--auto excludes --csv")},
+    {"AutoWithFormat", "--format dsd --auto", "", 2, "", Usage("--auto excludes --format")},
+    {"AutoReadsLines", "--auto --to afs", "1234\n", 0, "09-102\n", ""},
+    {"AutoReadsTables", "--auto --column ID", "ID\n5\n", 0, "ID,Decimal,AFS,Hex\n5,5,00-005,5\n",
+     "<stdin>: talk-group IDs read from column 1, 'ID'\n"},
     {"StandardInputNamedAlike", "- missing .", "x\n", 2, "\t\t\n",
      "<stdin>:1: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)\n"
      "zembra-convert: missing: No such file or directory\n.: read error\n"},
+    {"FileNamesEscaped", R"x("$(printf 'a\033[1mb\nc')")x", "", 2, "",
+     "zembra-convert: a\\x1b[1mb\\x0ac: No such file or directory\n"},
     {"SplitAsTheDecodersWriteIt", "--split 344 --to afs", "1234\n", 0, "4:13:02\n", ""},
     {"DsdByColumnNumber", "--csv --format DSD --column 1", "x\n5\n", 0,
      "DEC,Mode,Name,Tag\n5,A,00-005,EDACS\n", "<stdin>: talk-group IDs read from column 1, 'x'\n"},
 };
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 class Command : public testing::TestWithParam<Case> {};
 
@@ -72,37 +115,111 @@ TEST_P(Command, StatusOutputAndMessages) {
 INSTANTIATE_TEST_SUITE_P(Cases, Command, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& row) { return row.param.name; });
 
-TEST(Program, HelpNamesEveryOptionAndFormat) {
+TEST(Program, HelpNamesEveryOptionFormFormatAndColumn) {
     EXPECT_EQ(Start("--help"), 0);
-    for (const char* word : {"FILE", "--csv", "--column", "--to", "{dec,afs,hex}", "--format",
-                             "{table,dsd,radioreference}", "--split", "3:4:4 or 344", "-o,--output",
-                             "-V,--version", "-h,--help", "0X4d2", "DEC,Mode,Name,Tag"}) {
+    std::vector<std::string_view> words = {
+        "FILE",      "--csv",         "--auto",      "--column",
+        "--to",      "{dec,afs,hex}", "--format",    "{table,dsd,radioreference}",
+        "--split",   "3:4:4 or 344",  "-o,--output", "-V,--version",
+        "-h,--help", "0X4d2"};
+    for (const auto& form : zembra::lists::kForms) words.push_back(form.description);
+    for (const auto& format : zembra::lists::kFormats) {
+        if (format.name != "lines") words.push_back(format.description);
+    }
+    words.insert(words.end(), zembra::lists::kIdColumns.begin(), zembra::lists::kIdColumns.end());
+    for (const std::string_view word : words) {
         EXPECT_NE(Read("out").find(word), std::string::npos) << word;
     }
     fs::remove_all(kDir);
 }
 
-// The output file is replaced whole when the run ends with 0 or 1 (also when
-// it is the input), and left as it was, with nothing beside it, with 2.
-TEST(Program, OutputFileReplacedOnlyWhenTheRunCompletes) {
-    const struct {
-        const char* args;
-        const char* in;
-        int status;
-        std::string list;
-    } runs[] = {
-        {"-o list.txt", "1\n", 0, "1\t00-001\t1\n"},
-        {"--output list.txt --to afs", "2\nx\n", 1, "00-002\n\n"},
-        {"-o list.txt - missing", "3\n", 2, "00-002\n\n"},
-        {"-o list.txt --csv", "ID\n", 0, "ID,Decimal,AFS,Hex\n"},
-        {"-o list.txt --csv list.txt", "", 0, "ID,Decimal,AFS,Hex\n"},
-    };
-    for (const auto& run : runs) {
-        EXPECT_EQ(Start(run.args, run.in), run.status) << run.args;
-        EXPECT_EQ(Read("list.txt"), run.list) << run.args;
-        EXPECT_EQ(std::distance(fs::directory_iterator(kDir), fs::directory_iterator()), 4);
-    }
+struct SaveCase {
+    const char* name;
+    const char* setup;  // shell commands in kDir before the run, in the same shell
+    const char* args;
+    std::string in;
+    int status;
+    std::string err;
+    const char* check;  // shell commands in kDir after the run that must succeed
+    const char* listing;
+};
+
+// A FIFO that never ends while the shell holds it open; the program is
+// stopped by SIGTERM once its new file exists.
+constexpr const char* kStopWhileReading =
+    "-o list.txt fifo & i=0; while ! ls list.txt.* >/dev/null 2>&1 && [ $i -lt 200 ]; "
+    "do sleep 0.05; i=$((i+1)); done; kill -TERM $!; wait $!";
+
+const SaveCase kSaves[] = {
+    {"NewFileWithTheUmask", "umask 027", "-o list.txt", "1\n", 0, "",
+     "[ \"$(stat -c %a list.txt)\" = 640 ] && [ \"$(cat list.txt)\" = \"$(printf "
+     "'1\\t00-001\\t1')\" ]",
+     "err in list.txt out "},
+    {"RefusalsStillWritten", "true", "--output list.txt --to afs", "2\nx\n", 1,
+     "<stdin>:2: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)\n",
+     "[ \"$(cat list.txt)\" = 00-002 ]", "err in list.txt out "},
+    {"ModeAndOwnerKept",
+     "echo old >list.txt && chmod 604 list.txt && (chown 65534 list.txt 2>/dev/null || true)",
+     "--to afs -o list.txt", "3\n", 0, "",
+     "[ \"$(stat -c %a list.txt)\" = 604 ] && [ \"$(cat list.txt)\" = 00-003 ] && "
+     "{ [ \"$(id -u)\" != 0 ] || [ \"$(stat -c %u list.txt)\" = 65534 ]; }",
+     "err in list.txt out "},
+    {"OutputAlsoInput", "printf 'ID\\n4\\n' >list.txt", "-o list.txt --csv list.txt", "", 0,
+     "list.txt: talk-group IDs read from column 1, 'ID'\n",
+     "[ \"$(cat list.txt)\" = \"$(printf 'ID,Decimal,AFS,Hex\\n4,4,00-004,4')\" ]",
+     "err in list.txt out "},
+    {"LinkChainKeptTargetReplaced",
+     "echo old >real.txt && ln -s real.txt link && mkdir sub && ln -s ../link sub/link",
+     "--to afs -o sub/link", "1\n", 0, "",
+     "test -L link && test -L sub/link && [ \"$(cat real.txt)\" = 00-001 ]",
+     "err in link out real.txt sub "},
+    {"DanglingLinkCreatesItsTarget", "ln -s new.txt link", "--to afs -o link", "1\n", 0, "",
+     "test -L link && [ \"$(cat new.txt)\" = 00-001 ]", "err in link new.txt out "},
+    {"FifoWrittenDirectly", "mkfifo fifo", "--to afs -o fifo & timeout 10 cat fifo >got; wait $!",
+     "5\n", 0, "", "test -p fifo && [ \"$(cat got)\" = 00-005 ]", "err fifo got in out "},
+    {"DeviceWrittenDirectly", "true", "-o /dev/full", "1\n", 2,
+     "zembra-convert: cannot write /dev/full: No space left on device\n", "test -c /dev/full",
+     "err in out "},
+    {"FailedRunLeavesTheFile", "echo old >list.txt", "-o list.txt - missing", "3\n", 2,
+     "zembra-convert: missing: No such file or directory\nzembra-convert: list.txt left "
+     "unchanged\n",
+     "[ \"$(cat list.txt)\" = old ]", "err in list.txt out "},
+    {"FailedRunCreatesNothing", "true", "-o list.txt missing", "", 2,
+     "zembra-convert: missing: No such file or directory\nzembra-convert: list.txt not created\n",
+     "true", "err in out "},
+    {"FailedWriteLeavesTheFile", "echo old >list.txt && trap '' XFSZ && ulimit -f 1", "-o list.txt",
+     Repeated("7\n", 2000), 2,
+     "zembra-convert: cannot write list.txt: File too large\n"
+     "zembra-convert: list.txt left unchanged\n",
+     "[ \"$(cat list.txt)\" = old ]", "err in list.txt out "},
+    {"SignalRemovesTheNewFile", "mkfifo fifo && exec 3<>fifo", kStopWhileReading, "", 143, "",
+     "true", "err fifo in out "},
+    {"MissingFolderNamed", "true", "-o nowhere/list.txt", "", 2,
+     "zembra-convert: cannot write nowhere/list.txt: No such file or directory\n", "true",
+     "err in out "},
+    {"FolderNamed", "true", "-o .", "", 2, "zembra-convert: cannot write .: Is a directory\n",
+     "true", "err in out "},
+    {"OutputNameEscaped", "true", R"x(-o "$(printf 'a\033[1mb\nc')/x")x", "", 2,
+     "zembra-convert: cannot write a\\x1b[1mb\\x0ac/x: No such file or directory\n", "true",
+     "err in out "},
+};
+
+void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.name; }
+
+class OutputFile : public testing::TestWithParam<SaveCase> {};
+
+TEST_P(OutputFile, ReplacedOnlyWhenTheRunCompletes) {
+    const SaveCase& c = GetParam();
+    EXPECT_EQ(Start(c.args, c.in, c.setup), c.status);
+    EXPECT_EQ(Read("err"), c.err);
+    EXPECT_EQ(Shell("cd " + kDir.string() + " && " + c.check), 0) << c.check;
+    EXPECT_EQ(Listing(), c.listing);
     fs::remove_all(kDir);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, OutputFile, testing::ValuesIn(kSaves),
+                         [](const testing::TestParamInfo<SaveCase>& row) {
+                             return row.param.name;
+                         });
 
 }  // namespace
