@@ -56,7 +56,14 @@
     return `calc(var(--unit) * ${pixels})`;
   }
 
+  // A node keeps its place until the rectangle changes: a keystroke moves
+  // nothing, and setting the same lengths again costs a style recalculation.
+  const placed = new WeakMap();
+
   function place(node, rect) {
+    const key = `${rect.left} ${rect.top} ${rect.width} ${rect.height}`;
+    if (placed.get(node) === key) return;
+    placed.set(node, key);
     node.style.left = units(rect.left);
     node.style.top = units(rect.top);
     node.style.width = units(rect.width);
