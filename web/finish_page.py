@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-# The build's last step for the web page: writes sw.js with its cache named
-# after this build's files, so that a new build replaces the old cache, and
+# The build's last step for the web page: writes index.html with the
+# window's design size that page_geometry prints; sw.js with its cache named
+# after this build's files, so that a new build replaces the old cache; and
 # zembra.html, the whole page in one file (style, module with its
 # WebAssembly, script and pictures inlined), which opens from disk with no
 # server and no network.
-#   finish_page.py PAGE_DIR SINGLE_FILE_MODULE SOURCE_DIR
+#   finish_page.py PAGE_DIR SINGLE_FILE_MODULE SOURCE_DIR NODE PAGE_GEOMETRY
 import base64
 import hashlib
 import json
 import pathlib
+import subprocess
 import sys
 
 CACHED = ["index.html", "style.css", "zembra.js", "zembra.wasm", "cheese.jpg",
@@ -53,10 +55,17 @@ def service_worker(page, source):
     (page / "sw.js").write_text(replace_once(worker, "@VERSION@", digest.hexdigest()[:16]))
 
 
+def index(page, source, node, geometry):
+    size = subprocess.run([node, geometry], capture_output=True, text=True, check=True)
+    html = replace_once((source / "index.html").read_text(), "@DESIGN_SIZE@", size.stdout.strip())
+    (page / "index.html").write_text(html)
+
+
 def main():
     page, module, source = (pathlib.Path(arg) for arg in sys.argv[1:4])
-    one_file(page, module, source)
+    index(page, source, sys.argv[4], sys.argv[5])
     service_worker(page, source)
+    one_file(page, module, source)
 
 
 if __name__ == "__main__":

@@ -272,7 +272,8 @@ val ListFormats() {
         choices.call<void>("push", choice);
     };
     for (const Named& format : kFormats) {
-        add(std::string(format.name), std::string(format.name) + ": " + std::string(format.description));
+        add(std::string(format.name),
+            std::string(format.name) + ": " + std::string(format.description));
     }
     const std::string_view lines = kFormats[std::size_t(Format::Lines)].name;
     for (const Named& form : kForms) {
@@ -324,7 +325,9 @@ public:
 
     int Status() const { return m_converter.Status(); }
     // Whether the output is a table (CSV) rather than lines of IDs.
-    bool Table() const { return m_format != lists::Format::Lines && m_format != lists::Format::Automatic; }
+    bool Table() const {
+        return m_format != lists::Format::Lines && m_format != lists::Format::Automatic;
+    }
     std::string Outcome() const { return lists::Describe(m_converter.Counts()); }
 
 private:
@@ -337,7 +340,8 @@ private:
         Options settings;
         settings.format = FormatNamed(option("format", "auto")).value_or(Format::Automatic);
         m_format = settings.format;
-        if (const std::optional<IdForm> form = FormNamed(option("to", ""))) settings.forms = {*form};
+        if (const std::optional<IdForm> form = FormNamed(option("to", "")))
+            settings.forms = {*form};
         settings.column = option("column", "");
         m_split = ParseSplit(option("split", "4:4:3"));
         settings.split = m_split.value_or(Split{});
