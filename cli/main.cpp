@@ -25,6 +25,10 @@ std::string Failure(std::string_view what, int error) {
 
 std::string Shown(const std::string& name) { return Printable(name, SIZE_MAX); }
 
+std::string Cannot(const SaveError& error, const std::string& name) {
+    return Failure("cannot " + std::string(error.action) + " " + Shown(name), error.number);
+}
+
 void ConvertInputs(Converter& converter, const std::vector<std::string>& files) {
     for (const std::string& path : files.empty() ? std::vector<std::string>{"-"} : files) {
         if (path == "-") {
@@ -48,10 +52,7 @@ void Save(SaveFile& file, const std::string& name, Converter& converter, FdOutpu
     if (messages.Flush() != 0) converter.Fail("zembra-convert: cannot write standard error");
     // What goes to a device or FIFO is gone already; the rest follows it.
     if (converter.Status() != kFailed || !file.Replaces()) {
-        if (const SaveError error = file.Commit()) {
-            converter.Fail(
-                Failure("cannot " + std::string(error.action) + " " + Shown(name), error.number));
-        }
+        if (const SaveError error = file.Commit()) converter.Fail(Cannot(error, name));
     }
     if (converter.Status() != kFailed || !file.Replaces()) return;
     file.Discard();
@@ -64,10 +65,7 @@ int Run(const Request& request, FdOutput& standardOutput, FdOutput& messages) {
     if (!request.output.empty()) {
         SaveFileOpening opening = SaveFile::Open(request.output);
         if (opening.error) {
-            messages << Failure("cannot " + std::string(opening.error.action) + " " +
-                                    Shown(request.output),
-                                opening.error.number)
-                     << '\n';
+            messages << Cannot(opening.error, request.output) << '\n';
             return kFailed;
         }
         file = std::move(opening.file);
@@ -105,9 +103,15 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     FdOutput standardOutput(1);
     FdOutput messages(2);
-    const CommandLine line = ReadCommandLine(argc, argv);
-    const int status = line.request ? Run(*line.request, standardOutput, messages)
-                                    : Answer(line, standardOutput, messages);
+    int status = kFailed;
+    // Caught so that the output file's new file is removed on the way out.
+    try {
+        const CommandLine line = ReadCommandLine(argc, argv);
+        status = line.request ? Run(*line.request, standardOutput, messages)
+                              : Answer(line, standardOutput, messages);
+    } catch (const std::exception& error) {
+        messages << "zembra-convert: " << error.what() << '\n';
+    }
     // Messages that could not be written leave rows unaccounted for.
     return messages.Flush() == 0 ? status : kFailed;
 }
