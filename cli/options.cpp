@@ -59,9 +59,11 @@ std::string Footer() {
     for (const std::string_view column : lists::kIdColumns) {
         text += std::string(column == lists::kIdColumns.front() ? " " : ", ") + std::string(column);
     }
-    return text +
-           ".\nRefused IDs are named on standard error; dsd and radioreference leave them and\n"
-           "repeated IDs out. Exit status: 0 all converted, 1 rows refused, left out or\n"
+    return text + ".\nRefused IDs are named on standard error; " +
+           std::string(NameOf(Format::Dsd)) + " and " +
+           std::string(NameOf(Format::RadioReference)) +
+           " leave them and\nrepeated IDs out. Exit status: 0 all converted, 1 rows refused, left "
+           "out or\n"
            "inconsistent, 2 an error.";
 }
 
