@@ -398,12 +398,13 @@
     };
 
     const finish = async (result, choice) => {
+      const head = new Uint8Array(await result.output.slice(0, kShownBytes).arrayBuffer());
+      if (result.id !== job) return;  // replaced or cancelled while reading
       // A failure leaves no file: zembra-convert writes none either.
       const failed = result.status === 2;
       const stem = file ? file.name.replace(/\.[^.]*$/, "") : "talkgroups";
       const extension = result.table ? "csv" : "txt";
       offer("listDownload", failed ? null : result.output, `${stem}-${choice}.${extension}`);
-      const head = new Uint8Array(await result.output.slice(0, kShownBytes).arrayBuffer());
       const cut = result.output.size > kShownBytes ? head.lastIndexOf(10) + 1 : head.length;
       $("listOutput").value = new TextDecoder().decode(head.subarray(0, cut));
       $("listOutcome").value = result.outcome +
