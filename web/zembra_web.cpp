@@ -288,16 +288,37 @@ val ListFormats() {
 // options are named as on zembra-convert's command line: format as in
 // ListFormats(), `to` a form's name or "" for all three, column and split as
 // the options of those names.
+// The options as the page names them, read once, with whether the split
+// could be read.
+struct ListSettings {
+    lists::Options options;
+    bool splitRead = false;
+};
+
+ListSettings ReadListSettings(const val& named) {
+    using namespace lists;
+    const auto option = [&named](const char* name, const char* fallback) {
+        const val value = named[name];
+        return value.isString() ? value.as<std::string>() : std::string(fallback);
+    };
+    ListSettings settings;
+    Options& options = settings.options;
+    options.format = FormatNamed(option("format", "auto")).value_or(Format::Automatic);
+    if (const std::optional<IdForm> form = FormNamed(option("to", ""))) options.forms = {*form};
+    options.column = option("column", "");
+    const std::optional<Split> split = ParseSplit(option("split", "4:4:3"));
+    settings.splitRead = split.has_value();
+    options.split = split.value_or(Split{});
+    return settings;
+}
+
 class ListConversion {
 public:
     ListConversion(val options, const std::string& name)
-        : m_converter(Settings(options), m_output, m_messages) {
-        m_converter.Begin(name);
-        if (!m_split) m_converter.Fail("--split: needs three bit counts adding up to 11");
-    }
+        : ListConversion(ReadListSettings(options), name) {}
 
     void Feed(const std::string& bytes) {
-        if (m_split) m_converter.Feed(bytes);
+        if (m_splitRead) m_converter.Feed(bytes);
     }
     void End() { m_converter.End(); }
 
@@ -324,34 +345,26 @@ public:
     }
 
     int Status() const { return m_converter.Status(); }
-    // Whether the output is a table (CSV) rather than lines of IDs.
+    // Whether the output is a table (CSV) rather than lines of IDs; the
+    // automatic format's choice is the library's own, so it counts as lines.
     bool Table() const {
         return m_format != lists::Format::Lines && m_format != lists::Format::Automatic;
     }
     std::string Outcome() const { return lists::Describe(m_converter.Counts()); }
 
 private:
-    lists::Options Settings(const val& options) {
-        using namespace lists;
-        const auto option = [&options](const char* name, const char* fallback) {
-            const val value = options[name];
-            return value.isString() ? value.as<std::string>() : std::string(fallback);
-        };
-        Options settings;
-        settings.format = FormatNamed(option("format", "auto")).value_or(Format::Automatic);
-        m_format = settings.format;
-        if (const std::optional<IdForm> form = FormNamed(option("to", "")))
-            settings.forms = {*form};
-        settings.column = option("column", "");
-        m_split = ParseSplit(option("split", "4:4:3"));
-        settings.split = m_split.value_or(Split{});
-        return settings;
+    ListConversion(ListSettings settings, const std::string& name)
+        : m_splitRead(settings.splitRead),
+          m_format(settings.options.format),
+          m_converter(std::move(settings.options), m_output, m_messages) {
+        m_converter.Begin(name);
+        if (!m_splitRead) m_converter.Fail("--split: needs three bit counts adding up to 11");
     }
 
     std::ostringstream m_output;
     std::ostringstream m_messages;
-    std::optional<lists::Split> m_split;
-    lists::Format m_format = lists::Format::Automatic;
+    bool m_splitRead;
+    lists::Format m_format;
     lists::Converter m_converter;
 };
 
