@@ -51,7 +51,8 @@
         if (current !== request.id) return;
         conversion.Feed(new Uint8Array(block));
         take();
-        postMessage({id: request.id, progress: Math.min(at + kBlockBytes, source.size) / source.size});
+        const done = Math.min(at + kBlockBytes, source.size);
+        postMessage({id: request.id, progress: done / source.size});
       }
       conversion.End();
       take();

@@ -3,9 +3,13 @@
 # The built web page in headless Chromium, compared with the native core
 # (zembra_core_trace) and the batch converter (zembra-convert):
 #   tests/web/browser_test.py [PAGE_DIR|URL [NATIVE_BUILD_DIR]]
-# (build/web and build/release by default; a URL tests a page served there). Prints one line per check
-# and exits 1 when one fails. /usr/bin/python3, as Debian's python3-selenium
-# belongs to it.
+# (build/web and build/release by default; a URL tests a page served there).
+# Beside the window and the list tool it checks phones' screens, the live
+# region, forced colours, axe-core (from npm, into build/npm), a 20 MB
+# listing, zembra.html from file:// and, when it serves the page itself, the
+# page offline. Prints one line per check and exits 1 when one fails;
+# ZEMBRA_WEB_CHECKS=phones,offline runs only the checks named.
+# /usr/bin/python3, as Debian's python3-selenium belongs to it.
 
 import base64
 import functools
