@@ -17,7 +17,7 @@ BUILD_PACKAGES=(
 )
 
 # Building the web page with Emscripten, and serving it. libcsv's source
-# comes from Debian's archive while the page builds.
+# comes from Debian's archive through apt while the page builds.
 WEB_PACKAGES=(
     cmake make emscripten libfast-float-dev python3
 )
@@ -37,9 +37,10 @@ FORMAT_PACKAGES=(
     clang-format git
 )
 
-# The fuzzer: the core alone, built with clang, its tests with GoogleTest.
+# The fuzzers: the core and the list library, built with clang, their tests
+# with GoogleTest.
 FUZZ_PACKAGES=(
-    cmake make clang libclang-rt-14-dev libgtest-dev libfast-float-dev
+    cmake make clang libclang-rt-14-dev libgtest-dev libfast-float-dev libcsv-dev
 )
 
 # Bootstrapping a fresh Debian 12 root and cloning the repository into it.
