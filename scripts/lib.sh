@@ -66,6 +66,8 @@ TEST_PACKAGES=(
     "${BROWSER_PACKAGES[@]}"
     # The core built with clang and libc++, as Emscripten builds it.
     libc++-14-dev libc++abi-14-dev
+    # clang-tidy on the libraries without Qt.
+    clang-tidy-14
 )
 
 # Root, or sudo to become root: without either, the scripts stop at once with
