@@ -2,7 +2,7 @@
 // The field operations through which the encoder and the decoder reach the
 // decimal, AFS and hexadecimal fields and the Action menu's check marks.
 // The main window serves them from its controls; MemoryFields serves them
-// from memory for tests, benchmarks and batch conversion.
+// from memory for tests, benchmarks and the web page's window.
 //
 // Contract: SetDecimalText and SetAfsText run that field's change reaction,
 // to its end, inside the call when the text changes, and none when the new
@@ -19,6 +19,17 @@ namespace zembra {
 using BackColor = std::uint32_t;
 inline constexpr BackColor kValidColor = 0xFFFFFF;    // white
 inline constexpr BackColor kInvalidColor = 0x0000FF;  // red
+
+struct Rgb {
+    unsigned red;
+    unsigned green;
+    unsigned blue;
+};
+
+// The one reading of 0x00BBGGRR: red in the lowest byte.
+constexpr Rgb ToRgb(BackColor color) {
+    return {color & 0xFFu, (color >> 8) & 0xFFu, (color >> 16) & 0xFFu};
+}
 
 // Indexes of the two Action menu items.
 inline constexpr int kDecimalToAfsItem = 1;

@@ -15,6 +15,12 @@ void MemoryFields::SetDecimalToAfs(bool on) {
     afsToDecimalChecked = !on;
 }
 
+void MemoryFields::ToggleMode() {
+    const ActionMarks marks = Toggled({decimalToAfsChecked, afsToDecimalChecked});
+    decimalToAfsChecked = marks.decimalToAfs;
+    afsToDecimalChecked = marks.afsToDecimal;
+}
+
 Text MemoryFields::GetDecimalText() const {
     Record(Op::GetDecimalText);
     return decimalText;

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: MIT
 // ConverterFields held in memory, with the same change rule as the window's
 // text fields: a write that changes a text runs that field's reaction inside
-// the write, a write of the same text runs nothing. Tests, benchmarks and the
-// batch converter use it; AttachFieldReactions wires up the same reactions
-// the main window runs, so whole keystroke chains run without a window.
+// the write, a write of the same text runs nothing. Tests, benchmarks, the
+// fuzzer and the web page's window use it; AttachFieldReactions wires up the
+// same reactions the main window runs, so whole keystroke chains run without
+// a window. (The batch converter has a codec of its own in lists/.)
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include "core/conversion_mode.h"
 #include "core/converter_fields.h"
 
 namespace zembra {
@@ -54,6 +56,8 @@ public:
 
     // Selects a mode by its check marks (no layout here, nothing else moves).
     void SetDecimalToAfs(bool on);
+    // A choice in the Action menu: flips the marks as the window does.
+    void ToggleMode();
 
     Text GetDecimalText() const override;
     void SetDecimalText(TextView text) override;

@@ -293,10 +293,12 @@
 
   // ---- The Help menu: two message boxes and the About window ----
 
+  // The design says what each item does: the About window, or the message
+  // box that Design() holds under the action's name.
   function mnuHelpItems_Click(index) {
-    if (index === 1) showMessage(design.help);
-    else if (index === 2) showMessage(design.licence);
-    else if (index === 3) showAbout();
+    const action = design.helpActions[index - 1];
+    if (action === "about") showAbout();
+    else if (action) showMessage(design[action]);
   }
 
   // Closing a modal dialog gives focus back to where it was.

@@ -10,10 +10,13 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <array>
+#include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/memory_fields.h"
 #include "lists/convert.h"
@@ -32,13 +35,19 @@ constexpr double kCssDotsPerInch = 96;
 
 int Pixels(int twips) { return TwipsToPixels(twips, kCssDotsPerInch); }
 
-val PixelRect(const TwipsRect& rect) {
+// A plain object from its members, in order: every object the page reads
+// is built here.
+val Object(std::initializer_list<std::pair<const char*, val>> members) {
     val result = val::object();
-    result.set("left", Pixels(rect.left));
-    result.set("top", Pixels(rect.top));
-    result.set("width", Pixels(rect.width));
-    result.set("height", Pixels(rect.height));
+    for (const auto& [name, value] : members) result.set(name, value);
     return result;
+}
+
+val PixelRect(const TwipsRect& rect) {
+    return Object({{"left", val(Pixels(rect.left))},
+                   {"top", val(Pixels(rect.top))},
+                   {"width", val(Pixels(rect.width))},
+                   {"height", val(Pixels(rect.height))}});
 }
 
 template <typename T>
@@ -48,12 +57,12 @@ val Array(const T& items, val (*convert)(const typename T::value_type&)) {
     return result;
 }
 
-// BackColor 0x00BBGGRR as CSS "#rrggbb".
+// A BackColor as CSS "#rrggbb".
 std::string CssColor(BackColor color) {
     static constexpr char kDigits[] = "0123456789abcdef";
+    const Rgb rgb = ToRgb(color);
     std::string css = "#";
-    for (const unsigned shift : {0u, 8u, 16u}) {
-        const unsigned byte = (color >> shift) & 0xFFu;
+    for (const unsigned byte : {rgb.red, rgb.green, rgb.blue}) {
         css += kDigits[byte >> 4];
         css += kDigits[byte & 0xFu];
     }
@@ -61,122 +70,109 @@ std::string CssColor(BackColor color) {
 }
 
 val MenuItem(const design::MenuItemDesign& item) {
-    val result = val::object();
-    result.set("name", item.name);
-    result.set("caption", item.caption);
-    return result;
+    return Object({{"name", val(item.name)}, {"caption", val(item.caption)}});
 }
 
 val Menu(const char* name, const char* caption, val items) {
-    val result = val::object();
-    result.set("name", name);
-    result.set("caption", caption);
-    result.set("items", items);
-    return result;
+    return Object({{"name", val(name)}, {"caption", val(caption)}, {"items", items}});
 }
 
 val Label(const design::LabelDesign& label) {
-    val result = val::object();
-    result.set("name", label.name);
-    result.set("rect", PixelRect(label.rect));
-    return result;
+    return Object({{"name", val(label.name)}, {"rect", PixelRect(label.rect)}});
 }
 
 val Line(const design::LineDesign& line) {
-    val result = val::object();
-    result.set("name", line.name);
-    result.set("rect", PixelRect({line.x1, line.y1, line.x2 - line.x1, 0}));
-    result.set("thickness", line.thicknessPixels);
-    return result;
+    return Object({{"name", val(line.name)},
+                   {"rect", PixelRect({line.x1, line.y1, line.x2 - line.x1, 0})},
+                   {"thickness", val(line.thicknessPixels)}});
 }
 
 val TextBox(const design::TextBoxDesign& box) {
-    val result = val::object();
-    result.set("name", box.name);
-    result.set("accessibleName", box.accessibleName);
-    return result;
+    return Object({{"name", val(box.name)}, {"accessibleName", val(box.accessibleName)}});
 }
 
 val MessageBox(const char* title, const std::string& text) {
-    val result = val::object();
-    result.set("title", title);
-    result.set("text", text);
-    return result;
+    return Object({{"title", val(title)}, {"text", val(text)}});
 }
 
 val AboutLabel(const design::about::PictureLabel& label) {
-    val result = val::object();
-    result.set("name", label.name);
-    result.set("rect", PixelRect({0, label.top, design::about::kInnerWidth, label.height}));
-    result.set("points", label.points);
-    result.set("caption", label.caption);
-    return result;
+    namespace about = design::about;
+    return Object({{"name", val(label.name)},
+                   {"rect", PixelRect({0, label.top, about::kInnerWidth, label.height})},
+                   {"points", val(label.points)},
+                   {"caption", val(label.caption)}});
 }
+
+// The names under which Design() holds what each Help action shows, by
+// design::HelpAction.
+constexpr std::array<std::string_view, 3> kHelpActionKeys{"help", "licence", "about"};
+
+std::string HelpActionKey(design::HelpAction action) {
+    return std::string(kHelpActionKeys[static_cast<std::size_t>(action)]);
+}
+
+val HelpActionValue(const design::HelpAction& action) { return val(HelpActionKey(action)); }
 
 val About() {
     namespace about = design::about;
     const about::LoadedTexts loaded = about::FormLoadTexts();
-    val captions = val::object();
-    captions.set("lblOpening", loaded.lblOpening);
-    captions.set("lblBy", loaded.lblBy);
-    captions.set("lblTitle", loaded.lblTitle);
-    captions.set("lblVersion", loaded.lblVersion);
-    captions.set("lblCopyright", loaded.lblCopyright);
-
-    val result = val::object();
-    result.set("name", about::kFormName);
-    result.set("caption", loaded.caption);
-    result.set("width", Pixels(about::kClientWidth));
-    result.set("height", Pixels(about::kClientHeight));
-    result.set("border", about::kPictureBorder);
-    result.set("picture", about::kPictureFile);
-    result.set("pictureWidth", Pixels(about::kPictureWidth));
-    result.set("pictureHeight", Pixels(about::kPictureHeight));
-    result.set("timer1Interval", about::kTimer1Interval);
-    result.set("labels", Array(about::kLabels, AboutLabel));
-    result.set("loadedCaptions", captions);
-    return result;
+    const val captions = Object({{"lblOpening", val(loaded.lblOpening)},
+                                 {"lblBy", val(loaded.lblBy)},
+                                 {"lblTitle", val(loaded.lblTitle)},
+                                 {"lblVersion", val(loaded.lblVersion)},
+                                 {"lblCopyright", val(loaded.lblCopyright)}});
+    return Object({{"name", val(about::kFormName)},
+                   {"caption", val(loaded.caption)},
+                   {"width", val(Pixels(about::kClientWidth))},
+                   {"height", val(Pixels(about::kClientHeight))},
+                   {"border", val(about::kPictureBorder)},
+                   {"picture", val(about::kPictureFile)},
+                   {"pictureWidth", val(Pixels(about::kPictureWidth))},
+                   {"pictureHeight", val(Pixels(about::kPictureHeight))},
+                   {"timer1Interval", val(about::kTimer1Interval)},
+                   {"labels", Array(about::kLabels, AboutLabel)},
+                   {"loadedCaptions", captions}});
 }
 
 // Everything the page builds once: names, captions, fixed geometry in CSS
-// pixels, fonts, menus, the message boxes' texts and the About window.
+// pixels, fonts, menus, what each Help item does, the message boxes' texts
+// and the About window.
 val Design() {
     val fonts = val::array();
     for (const char* family : design::kFontFamilies) fonts.call<void>("push", val(family));
-
-    val result = val::object();
-    result.set("title", design::kTitle);
-    result.set("width", Pixels(design::kClientWidth));
-    result.set("height", Pixels(design::kClientHeight));
-    result.set("fontFamilies", fonts);
-    result.set("fontPoints", design::kFontPoints);
-    result.set("textBoxes",
-               Array(std::array{design::txtDec, design::txtAFS, design::txtHex}, TextBox));
-    result.set("labels", Array(std::array{design::lblDec, design::lblAFS, design::Label1}, Label));
-    result.set("lines", Array(std::array{design::Line1, design::Line2}, Line));
     val menus = val::array();
     menus.call<void>("push", Menu(design::mnuActionName, design::mnuActionCaption,
                                   Array(design::mnuActionItems, MenuItem)));
     menus.call<void>("push", Menu(design::mnuHelpName, design::mnuHelpCaption,
                                   Array(design::mnuHelpItems, MenuItem)));
-    result.set("menus", menus);
-    result.set("help", MessageBox(kHelpTitle, HelpText()));
-    result.set("licence", MessageBox(kLicenceTitle, LicenceText()));
-    result.set("about", About());
+
+    using design::HelpAction;
+    val result = Object(
+        {{"title", val(design::kTitle)},
+         {"width", val(Pixels(design::kClientWidth))},
+         {"height", val(Pixels(design::kClientHeight))},
+         {"fontFamilies", fonts},
+         {"fontPoints", val(design::kFontPoints)},
+         {"textBoxes", Array(std::array{design::txtDec, design::txtAFS, design::txtHex}, TextBox)},
+         {"labels", Array(std::array{design::lblDec, design::lblAFS, design::Label1}, Label)},
+         {"lines", Array(std::array{design::Line1, design::Line2}, Line)},
+         {"menus", menus},
+         {"helpActions", Array(design::mnuHelpActions, HelpActionValue)}});
+    result.set(HelpActionKey(HelpAction::ShowHelp), MessageBox(kHelpTitle, HelpText()));
+    result.set(HelpActionKey(HelpAction::ShowLicence), MessageBox(kLicenceTitle, LicenceText()));
+    result.set(HelpActionKey(HelpAction::OpenAbout), About());
     return result;
 }
 
 // A field as the page shows it; its rectangle in twips.
 val Field(const TwipsRect& rect, const Text& text, std::optional<BackColor> backColor, bool enabled,
           design::MousePointer pointer) {
-    val result = val::object();
-    result.set("text", text);
-    result.set("rect", PixelRect(rect));
-    result.set("backColor", backColor ? val(CssColor(*backColor)) : val::null());
-    result.set("invalid", backColor == kInvalidColor);
-    result.set("enabled", enabled);
-    result.set("noDrop", pointer == design::MousePointer::NoDrop);
-    return result;
+    return Object({{"text", val(text)},
+                   {"rect", PixelRect(rect)},
+                   {"backColor", backColor ? val(CssColor(*backColor)) : val::null()},
+                   {"invalid", val(backColor == kInvalidColor)},
+                   {"enabled", val(enabled)},
+                   {"noDrop", val(pointer == design::MousePointer::NoDrop)}});
 }
 
 // Form_Load gives both entry fields one size; ToggleMode moves them.
@@ -209,32 +205,27 @@ public:
     // Everything the page shows of the window now.
     val State() const {
         const bool decimalToAfs = m_fields.decimalToAfsChecked;
-        const design::ModeLayout& layout =
-            decimalToAfs ? design::kDecimalToAfsLayout : design::kAfsToDecimalLayout;
-        val fields = val::object();
-        fields.set("txtDec",
-                   Field(EntryRect(design::txtDec, layout.decTop), m_fields.decimalText,
-                         m_fields.decimalBackColor, layout.decEnabled, layout.decPointer));
-        fields.set("txtAFS", Field(EntryRect(design::txtAFS, layout.afsTop), m_fields.afsText,
-                                   m_fields.afsBackColor, layout.afsEnabled, layout.afsPointer));
-        fields.set("txtHex", Field(design::txtHex.rect, m_fields.hexText, design::txtHex.backColor,
-                                   design::txtHex.enabled, design::txtHex.pointer));
-        val captions = val::object();
-        captions.set("lblDec", layout.upperCaption);
-        captions.set("lblAFS", layout.lowerCaption);
-        captions.set("Label1", design::Label1.caption);
+        const design::ModeLayout& layout = design::LayoutFor(decimalToAfs);
+        const val fields = Object(
+            {{"txtDec", Field(EntryRect(design::txtDec, layout.decTop), m_fields.decimalText,
+                              m_fields.decimalBackColor, layout.decEnabled, layout.decPointer)},
+             {"txtAFS", Field(EntryRect(design::txtAFS, layout.afsTop), m_fields.afsText,
+                              m_fields.afsBackColor, layout.afsEnabled, layout.afsPointer)},
+             {"txtHex", Field(design::txtHex.rect, m_fields.hexText, design::txtHex.backColor,
+                              design::txtHex.enabled, design::txtHex.pointer)}});
+        const val captions = Object({{"lblDec", val(layout.upperCaption)},
+                                     {"lblAFS", val(layout.lowerCaption)},
+                                     {"Label1", val(design::Label1.caption)}});
         val checked = val::array();
         checked.call<void>("push", m_fields.decimalToAfsChecked);
         checked.call<void>("push", m_fields.afsToDecimalChecked);
-
-        val result = val::object();
-        result.set("fields", fields);
-        result.set("captions", captions);
-        result.set("checked", checked);
-        // Which field the upper label names, for assistive technology.
-        result.set("upperField", decimalToAfs ? "txtDec" : "txtAFS");
-        result.set("announcement", Announcement());
-        return result;
+        // upperField: which field the upper label names, for assistive
+        // technology.
+        return Object({{"fields", fields},
+                       {"captions", captions},
+                       {"checked", checked},
+                       {"upperField", val(decimalToAfs ? "txtDec" : "txtAFS")},
+                       {"announcement", val(Announcement())}});
     }
 
 private:
@@ -254,8 +245,8 @@ private:
         return u"Decimal " + m_fields.decimalText + u", hexadecimal " + m_fields.hexText;
     }
 
-    // Decides from item 1's mark alone, as the window's ToggleMode does.
-    void ToggleMode() { m_fields.SetDecimalToAfs(!m_fields.decimalToAfsChecked); }
+    // The flip alone: State() derives the layout from the marks.
+    void ToggleMode() { m_fields.ToggleMode(); }
 
     MemoryFields m_fields;
 };

@@ -301,7 +301,7 @@ protected:
         if (roll < 77) return Paste(RandomPaste()), "paste";
         if (roll < 82) {
             SwitchMode(Pick(1, 2));
-            expected.SetDecimalToAfs(!expected.decimalToAfsChecked);
+            expected.ToggleMode();
             return "switch";
         }
         if (roll < 88)

@@ -87,7 +87,7 @@ void TraceKeys() {
         const bool decimalInput = fields.decimalToAfsChecked;
         zembra::Text text = decimalInput ? fields.decimalText : fields.afsText;
         if (line == "switch") {
-            fields.SetDecimalToAfs(!fields.decimalToAfsChecked);
+            fields.ToggleMode();
         } else {
             if (line != "back") {
                 text += static_cast<char16_t>(std::stoul(line));

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "ui/common/centre_on_screen.h"
+#include "ui/common/design_font.h"
 #include "ui/common/twips.h"
 #include "ui/design/about_window.h"
 
@@ -23,16 +24,6 @@ using namespace design::about;
 
 // The picture is a resource of the window, as the design has it.
 const char* const kPicture = ":/about/cheese.jpg";
-
-QFont LabelFont(qreal points) {
-    // Fontconfig has no "MS Sans Serif" here; the hint picks a plain
-    // sans-serif face in its place.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Bold);
-    return font;
-}
 
 // A picture box: the picture at its natural size from the top-left corner of
 // the area inside the sunken border, cut off where it does not fit.
@@ -86,7 +77,7 @@ public:
             label->setTextFormat(Qt::PlainText);
             label->setText(QString::fromUtf8(design.caption));
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            label->setFont(LabelFont(design.points));
+            label->setFont(DesignFont(design.points, QFont::Bold));
             // The picture is light in every theme, so the text stays dark on
             // it; lblTitle is black by design, and so are the others in
             // the default theme.

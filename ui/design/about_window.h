@@ -24,7 +24,8 @@ inline constexpr const char* kPictureFile = "cheese.jpg";
 inline constexpr int kTimer1Interval = 7500;  // milliseconds
 inline constexpr int kTimer2Interval = 100;
 
-// Labels span the inner width of Picture1 from its left edge, in bold.
+// Labels span the inner width of Picture1 from its left edge, in bold, in
+// frmMain's typeface (kFontFamilies).
 struct PictureLabel {
     const char* name;
     int top;

@@ -97,6 +97,19 @@ inline constexpr std::array<MenuItemDesign, 3> mnuHelpItems{{
     {"mnuHelpItems3", "&About", false},
 }};
 
+// What choosing each Help item does, in the items' order.
+enum class HelpAction { ShowHelp, ShowLicence, OpenAbout };
+inline constexpr std::array<HelpAction, 3> mnuHelpActions{
+    HelpAction::ShowHelp, HelpAction::ShowLicence, HelpAction::OpenAbout};
+static_assert(mnuHelpActions.size() == mnuHelpItems.size());
+
+// The action of the Help item at index, counted from 1; none for any other
+// index.
+constexpr std::optional<HelpAction> HelpActionAt(int index) {
+    if (index < 1 || index > static_cast<int>(mnuHelpActions.size())) return std::nullopt;
+    return mnuHelpActions[static_cast<std::size_t>(index - 1)];
+}
+
 // What each conversion mode writes, in the order ToggleMode writes it.
 struct ModeLayout {
     int decTop;
@@ -113,6 +126,12 @@ inline constexpr ModeLayout kDecimalToAfsLayout{
     180, 720, "DEC", "AFS", true, false, MousePointer::Default, MousePointer::NoDrop};
 inline constexpr ModeLayout kAfsToDecimalLayout{
     720, 180, "AFS", "DEC", false, true, MousePointer::NoDrop, MousePointer::Default};
+
+// The layout of the mode that item 1's mark selects.
+constexpr const ModeLayout& LayoutFor(bool decimalToAfsChecked) {
+    if (decimalToAfsChecked) return kDecimalToAfsLayout;
+    return kAfsToDecimalLayout;
+}
 
 // Titles set by Form_Resize.
 inline constexpr const char* kTitle = "Zembra";

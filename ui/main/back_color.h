@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// BackColor values are 0x00BBGGRR; this is the only place that turns one
-// into a QColor.
+// BackColor values as QColors, for the Qt window.
 #pragma once
 
 #include <QColor>
@@ -10,8 +9,9 @@
 namespace zembra {
 
 inline QColor ToQColor(BackColor color) {
-    return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
-                  static_cast<int>((color >> 16) & 0xFFu));
+    const Rgb rgb = ToRgb(color);
+    return QColor(static_cast<int>(rgb.red), static_cast<int>(rgb.green),
+                  static_cast<int>(rgb.blue));
 }
 
 }  // namespace zembra

@@ -15,6 +15,7 @@
 #include "app/version.h"
 #include "core/afs_codec.h"
 #include "ui/common/centre_on_screen.h"
+#include "ui/common/design_font.h"
 #include "ui/common/twips.h"
 #include "ui/main/help_menu.h"
 #include "ui/main/line_control.h"
@@ -31,14 +32,7 @@ constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::Wi
 
 QString Latin1(const char* text) { return QString::fromLatin1(text); }
 
-QFont DesignFont() {
-    QFont font;
-    font.setFamilies({Latin1(design::kFontFamilies[0]), Latin1(design::kFontFamilies[1])});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(design::kFontPoints);
-    font.setWeight(QFont::Normal);
-    return font;
-}
+QFont MainFont() { return DesignFont(design::kFontPoints, QFont::Normal); }
 
 // The client area below the menu bar, in which the design places every
 // control; built first, as the fields go into it.
@@ -51,7 +45,7 @@ QWidget* MakeClientArea(QMainWindow& window) {
 QLabel* MakeLabel(QWidget* parent, const design::LabelDesign& design) {
     auto* label = new QLabel(Latin1(design.caption), parent);
     label->setObjectName(Latin1(design.name));
-    label->setFont(DesignFont());
+    label->setFont(MainFont());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(TwipsToPixels(design.rect, *label));
     return label;
@@ -70,9 +64,9 @@ void SendEndKey(QObject* context) {
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent, kFrame),
-      txtDec(MakeClientArea(*this), design::txtDec, DesignFont()),
-      txtAFS(centralWidget(), design::txtAFS, DesignFont()),
-      txtHex(centralWidget(), design::txtHex, DesignFont()),
+      txtDec(MakeClientArea(*this), design::txtDec, MainFont()),
+      txtAFS(centralWidget(), design::txtAFS, MainFont()),
+      txtHex(centralWidget(), design::txtHex, MainFont()),
       lblDec(MakeLabel(centralWidget(), design::lblDec)),
       lblAFS(MakeLabel(centralWidget(), design::lblAFS)) {
     QWidget* client = centralWidget();

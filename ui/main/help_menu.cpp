@@ -3,9 +3,11 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <optional>
 
 #include "ui/about/frm_about.h"
 #include "ui/design/help_texts.h"
+#include "ui/design/main_window.h"
 
 namespace zembra {
 
@@ -23,18 +25,18 @@ void ShowInformation(const std::string& text, const char* title) {
 }  // namespace
 
 void mnuHelpItems_Click(std::int16_t index) {
-    switch (index) {
-        case 1:
+    const std::optional<design::HelpAction> action = design::HelpActionAt(index);
+    if (!action) return;
+    switch (*action) {
+        case design::HelpAction::ShowHelp:
             ShowInformation(HelpText(), kHelpTitle);
-            break;
-        case 2:
+            return;
+        case design::HelpAction::ShowLicence:
             ShowInformation(LicenceText(), kLicenceTitle);
-            break;
-        case 3:
+            return;
+        case design::HelpAction::OpenAbout:
             AboutForm().Show();
-            break;
-        default:
-            break;
+            return;
     }
 }
 

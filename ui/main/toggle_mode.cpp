@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/conversion_mode.h"
 #include "ui/main/frm_main.h"
 
 namespace zembra {
@@ -16,17 +17,12 @@ namespace zembra {
 void ToggleMode(frmMain& form) {
     QAction& item1 = *form.mnuActionItems[0];
     QAction& item2 = *form.mnuActionItems[1];
-    if (item1.isChecked()) {
-        item1.setChecked(false);
-        item2.setChecked(true);
-    } else {
-        item1.setChecked(true);
-        item2.setChecked(false);
-    }
+    const ActionMarks marks = Toggled({item1.isChecked(), item2.isChecked()});
+    item1.setChecked(marks.decimalToAfs);
+    item2.setChecked(marks.afsToDecimal);
 
     const bool decimalToAfs = item1.isChecked();
-    const design::ModeLayout& layout =
-        decimalToAfs ? design::kDecimalToAfsLayout : design::kAfsToDecimalLayout;
+    const design::ModeLayout& layout = design::LayoutFor(decimalToAfs);
     form.txtDec.SetTop(layout.decTop);
     form.txtAFS.SetTop(layout.afsTop);
     form.lblDec->setText(QString::fromLatin1(layout.upperCaption));
