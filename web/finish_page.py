@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-# The build's last step for the web page: writes index.html with the
-# window's design size that page_geometry prints; sw.js with its cache named
-# after this build's files, so that a new build replaces the old cache; and
+# The build's last step for the web page: writes style.css, the page's style
+# sheets joined; index.html with the window's design size that page_geometry
+# prints; sw.js with its cache named after this build's files, so that a new
+# build replaces the old cache; and
 # zembra.html, the whole page in one file (style, module with its
 # WebAssembly, script and pictures inlined), which opens from disk with no
 # server and no network.
@@ -14,6 +15,8 @@ import pathlib
 import subprocess
 import sys
 
+# In cascade order: a later sheet's rules win over an earlier one's.
+STYLE_SHEETS = ["page.css", "converter_window.css", "dialogs.css", "list_tool.css"]
 CACHED = ["index.html", "style.css", "zembra.js", "zembra.wasm", "cheese.jpg",
           "manifest.webmanifest", "zembra-192.png", "zembra-512.png"]
 
@@ -47,6 +50,11 @@ def one_file(page, module, source):
     (page / "zembra.html").write_text(html)
 
 
+def style(page, source):
+    sheets = [(source / name).read_text() for name in STYLE_SHEETS]
+    (page / "style.css").write_text("\n".join(sheets))
+
+
 def service_worker(page, source):
     digest = hashlib.sha256()
     for name in CACHED:
@@ -63,6 +71,7 @@ def index(page, source, node, geometry):
 
 def main():
     page, module, source = (pathlib.Path(arg) for arg in sys.argv[1:4])
+    style(page, source)
     index(page, source, sys.argv[4], sys.argv[5])
     service_worker(page, source)
     one_file(page, module, source)
