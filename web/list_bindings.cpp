@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// The list library for the page's list tool, through embind: the Output
+// choices, and ListConversion, fed in blocks so that the worker running it
+// (list_worker.js) can report progress and stop between them.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "lists/convert.h"
+
+namespace zembra::web {
+
+namespace {
+
+using emscripten::val;
+
+// The Output choice: each format by its name, and line output of one form
+// as "lines:afs", each with the words the command line's help uses.
+val ListFormats() {
+    using namespace lists;
+    val choices = val::array();
+    const auto add = [&choices](std::string value, std::string label) {
+        val choice = val::object();
+        choice.set("value", value);
+        choice.set("label", label);
+        choices.call<void>("push", choice);
+    };
+    for (const Named& format : kFormats) {
+        add(std::string(format.name),
+            std::string(format.name) + ": " + std::string(format.description));
+    }
+    const std::string_view lines = kFormats[std::size_t(Format::Lines)].name;
+    for (const Named& form : kForms) {
+        const std::string value = std::string(lines) + ":" + std::string(form.name);
+        add(value, value + ": " + std::string(form.description) + " only");
+    }
+    return choices;
+}
+
+// The options as the page names them, read once, with whether the split
+// could be read.
+struct ListSettings {
+    lists::Options options;
+    bool splitRead = false;
+};
+
+ListSettings ReadListSettings(const val& named) {
+    using namespace lists;
+    const auto option = [&named](const char* name, const char* fallback) {
+        const val value = named[name];
+        return value.isString() ? value.as<std::string>() : std::string(fallback);
+    };
+    ListSettings settings;
+    Options& options = settings.options;
+    options.format = FormatNamed(option("format", "auto")).value_or(Format::Automatic);
+    if (const std::optional<IdForm> form = FormNamed(option("to", ""))) options.forms = {*form};
+    options.column = option("column", "");
+    const std::optional<Split> split = ParseSplit(option("split", "4:4:3"));
+    settings.splitRead = split.has_value();
+    options.split = split.value_or(Split{});
+    return settings;
+}
+
+// One list converted in blocks: Feed the input's bytes as they are read,
+// take the output and messages written so far after each, then End. The
+// options are named as on zembra-convert's command line: format as in
+// ListFormats(), `to` a form's name or "" for all three, column and split as
+// the options of those names.
+class ListConversion {
+public:
+    ListConversion(val options, const std::string& name)
+        : ListConversion(ReadListSettings(options), name) {}
+
+    void Feed(const std::string& bytes) {
+        if (m_splitRead) m_converter.Feed(bytes);
+    }
+    void End() { m_converter.End(); }
+
+    // The output written since the last call, as a Uint8Array of its own.
+    val TakeOutput() {
+        const std::string bytes = m_output.str();
+        m_output.str({});
+        return val::global("Uint8Array")
+            .new_(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+    }
+
+    // The complete messages written since the last call, one string each.
+    val TakeMessages() {
+        std::string text = m_messages.str();
+        const std::size_t end = text.rfind('\n');
+        if (end == std::string::npos) return val::array();
+        m_messages.str(text.substr(end + 1));
+        m_messages.seekp(0, std::ios::end);
+        text.resize(end);
+        val lines = val::array();
+        std::istringstream reader(text);
+        for (std::string line; std::getline(reader, line);) lines.call<void>("push", line);
+        return lines;
+    }
+
+    int Status() const { return m_converter.Status(); }
+    // Whether the output is a table (CSV) rather than lines of IDs; the
+    // automatic format's choice is the library's own, so it counts as lines.
+    bool Table() const {
+        return m_format != lists::Format::Lines && m_format != lists::Format::Automatic;
+    }
+    std::string Outcome() const { return lists::Describe(m_converter.Counts()); }
+
+private:
+    ListConversion(ListSettings settings, const std::string& name)
+        : m_splitRead(settings.splitRead),
+          m_format(settings.options.format),
+          m_converter(std::move(settings.options), m_output, m_messages) {
+        m_converter.Begin(name);
+        if (!m_splitRead) m_converter.Fail("--split: needs three bit counts adding up to 11");
+    }
+
+    std::ostringstream m_output;
+    std::ostringstream m_messages;
+    bool m_splitRead;
+    lists::Format m_format;
+    lists::Converter m_converter;
+};
+
+}  // namespace
+
+}  // namespace zembra::web
+
+EMSCRIPTEN_BINDINGS(zembra_lists) {
+    using zembra::web::ListConversion;
+    emscripten::function("ListFormats", &zembra::web::ListFormats);
+    emscripten::class_<ListConversion>("ListConversion")
+        .constructor<emscripten::val, std::string>()
+        .function("Feed", &ListConversion::Feed)
+        .function("End", &ListConversion::End)
+        .function("TakeOutput", &ListConversion::TakeOutput)
+        .function("TakeMessages", &ListConversion::TakeMessages)
+        .function("Status", &ListConversion::Status)
+        .function("Table", &ListConversion::Table)
+        .function("Outcome", &ListConversion::Outcome);
+}
