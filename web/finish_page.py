@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The build's last step for the web page: writes style.css, the page's style
 # sheets joined; index.html with the window's design size that page_geometry
-# prints; sw.js with its cache named after this build's files, so that a new
-# build replaces the old cache; and
+# prints; sw.js with the list of the page's files and its cache named after
+# their contents, so that a new build replaces the old cache; and
 # zembra.html, the whole page in one file (style, module with its
 # WebAssembly, script and pictures inlined), which opens from disk with no
 # server and no network.
@@ -17,6 +17,7 @@ import sys
 
 # In cascade order: a later sheet's rules win over an earlier one's.
 STYLE_SHEETS = ["page.css", "converter_window.css", "dialogs.css", "list_tool.css"]
+# Every file the page serves, which the service worker keeps for offline use.
 CACHED = ["index.html", "style.css", "zembra.js", "zembra.wasm", "cheese.jpg",
           "manifest.webmanifest", "zembra-192.png", "zembra-512.png"]
 
@@ -25,9 +26,9 @@ def data_url(path, kind):
     return f"data:{kind};base64," + base64.b64encode(path.read_bytes()).decode()
 
 
-def replace_once(text, old, new):
+def replace_once(text, old, new, where="index.html"):
     if text.count(old) != 1:
-        sys.exit(f"finish_page.py: index.html should hold {old!r} once")
+        sys.exit(f"finish_page.py: {where} should hold {old!r} once")
     return text.replace(old, new)
 
 
@@ -60,7 +61,9 @@ def service_worker(page, source):
     for name in CACHED:
         digest.update((page / name).read_bytes())
     worker = (source / "sw.js").read_text()
-    (page / "sw.js").write_text(replace_once(worker, "@VERSION@", digest.hexdigest()[:16]))
+    worker = replace_once(worker, "@VERSION@", digest.hexdigest()[:16], "sw.js")
+    files = ", ".join(json.dumps(name) for name in CACHED)
+    (page / "sw.js").write_text(replace_once(worker, '"@FILES@"', files, "sw.js"))
 
 
 def index(page, source, node, geometry):

@@ -6,10 +6,8 @@
 "use strict";
 
 const kCache = "zembra-@VERSION@";
-const kFiles = [
-  "./", "index.html", "style.css", "zembra.js", "zembra.wasm", "cheese.jpg",
-  "manifest.webmanifest", "zembra-192.png", "zembra-512.png",
-];
+// The build writes the page's files into this list after "./".
+const kFiles = ["./", "@FILES@"];
 
 self.addEventListener("install", (event) => {
   // Past the browser's HTTP cache, so that a new build's files come in whole.
