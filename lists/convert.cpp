@@ -333,6 +333,7 @@ void Converter::End() { m_state->End(); }
 void Converter::Fail(std::string_view message) { m_state->Report(message, kFailed); }
 int Converter::Status() const { return m_state->status; }
 const Tally& Converter::Counts() const { return m_state->tally; }
+std::optional<Format> Converter::Written() const { return m_state->format; }
 
 Result ConvertText(const Options& options, std::string_view text, std::string_view name) {
     std::ostringstream out;
@@ -341,7 +342,7 @@ Result ConvertText(const Options& options, std::string_view text, std::string_vi
     converter.Begin(name);
     converter.Feed(text);
     converter.End();
-    Result result{out.str(), {}, converter.Status(), converter.Counts()};
+    Result result{out.str(), {}, converter.Status(), converter.Counts(), converter.Written()};
     std::istringstream lines(messages.str());
     for (std::string line; std::getline(lines, line);) result.messages.push_back(line);
     return result;

@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,9 @@ public:
     void Fail(std::string_view message);
     int Status() const;
     const Tally& Counts() const;
+    // The format written: the options' own or, for Automatic, what the
+    // first input's start chose; nullopt while nothing has chosen.
+    std::optional<Format> Written() const;
 
 private:
     struct State;
@@ -72,6 +76,7 @@ struct Result {
     std::vector<std::string> messages;
     int status;
     Tally tally;
+    std::optional<Format> written;
 };
 Result ConvertText(const Options& options, std::string_view text, std::string_view name = "input");
 

@@ -104,17 +104,18 @@ public:
     }
 
     int Status() const { return m_converter.Status(); }
-    // Whether the output is a table (CSV) rather than lines of IDs; the
-    // automatic format's choice is the library's own, so it counts as lines.
-    bool Table() const {
-        return m_format != lists::Format::Lines && m_format != lists::Format::Automatic;
+    // The name of the format written ("table", "lines", ...), the
+    // automatic format's choice included; "" while nothing has chosen.
+    std::string Written() const {
+        const std::optional<lists::Format> written = m_converter.Written();
+        if (!written) return "";
+        return std::string(lists::kFormats[static_cast<std::size_t>(*written)].name);
     }
     std::string Outcome() const { return lists::Describe(m_converter.Counts()); }
 
 private:
     ListConversion(ListSettings settings, const std::string& name)
         : m_splitRead(settings.splitRead),
-          m_format(settings.options.format),
           m_converter(std::move(settings.options), m_output, m_messages) {
         m_converter.Begin(name);
         if (!m_splitRead) m_converter.Fail("--split: needs three bit counts adding up to 11");
@@ -123,7 +124,6 @@ private:
     std::ostringstream m_output;
     std::ostringstream m_messages;
     bool m_splitRead;
-    lists::Format m_format;
     lists::Converter m_converter;
 };
 
@@ -141,6 +141,6 @@ EMSCRIPTEN_BINDINGS(zembra_lists) {
         .function("TakeOutput", &ListConversion::TakeOutput)
         .function("TakeMessages", &ListConversion::TakeMessages)
         .function("Status", &ListConversion::Status)
-        .function("Table", &ListConversion::Table)
+        .function("Written", &ListConversion::Written)
         .function("Outcome", &ListConversion::Outcome);
 }

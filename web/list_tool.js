@@ -115,10 +115,13 @@
     if (result.id !== list.job) return;  // replaced or cancelled while reading
     showProgress(null);
     const stem = list.file ? list.file.name.replace(/\.[^.]*$/, "") : "talkgroups";
-    const name = `${stem}-${$("listFormat").value.replace(":", "-")}`;
+    // Named by the format written, which "auto" leaves to the input.
+    const chosen = $("listFormat").value;
+    const format = chosen === "auto" ? result.written : chosen.replace(":", "-");
+    const lines = result.written === "lines";
     // A failure leaves no file: zembra-convert writes none either.
     offer("listDownload", result.status === 2 ? null : result.output,
-          `${name}.${result.table ? "csv" : "txt"}`);
+          `${stem}-${format}.${lines ? "txt" : "csv"}`);
     const cut = result.output.size > kShownBytes ? head.lastIndexOf(10) + 1 : head.length;
     $("listOutput").value = new TextDecoder().decode(head.subarray(0, cut));
     $("listOutcome").value = result.outcome +

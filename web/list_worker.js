@@ -57,7 +57,7 @@
       conversion.End();
       take();
       postMessage({
-        id: request.id, output: new Blob(output), table: conversion.Table(),
+        id: request.id, output: new Blob(output), written: conversion.Written(),
         outcome: conversion.Outcome(), status: conversion.Status(),
         shown: shown, count: count, messages: new Blob(messages),
       });

@@ -72,7 +72,7 @@ Result InBlocks(const Options& options, std::string_view text, unsigned seed) {
         text.remove_prefix(std::min(size, text.size()));
     }
     converter.End();
-    Result result{out.str(), {}, converter.Status(), converter.Counts()};
+    Result result{out.str(), {}, converter.Status(), converter.Counts(), converter.Written()};
     std::istringstream lines(messages.str());
     for (std::string line; std::getline(lines, line);) result.messages.push_back(line);
     return result;

@@ -214,6 +214,16 @@ TEST_P(Convert, OutputMessagesAndStatus) {
 INSTANTIATE_TEST_SUITE_P(Cases, Convert, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& row) { return row.param.name; });
 
+// What the automatic format chose, for a front end to name the file it saves.
+TEST(Automatic, SaysWhatItChose) {
+    for (const auto& [text, chosen] :
+         {std::pair<const char*, std::optional<Format>>{"TGID\n5\n", Format::Table},
+          {"\n5\n", Format::Lines},
+          {"", std::nullopt}}) {
+        EXPECT_EQ(ConvertText(With(Format::Automatic), text).written, chosen) << text;
+    }
+}
+
 // Several inputs make one table: one header, every row ended, a header that
 // differs refused with its input's name.
 TEST(Inputs, MakeOneTableUnderOneHeader) {

@@ -429,12 +429,14 @@ class PageTest:
 
         # The default settings take a plain list as lines and a listing as a table.
         Select(self.by_id("listFormat")).select_by_index(0)
-        for name, text in (("one ID a line", PASTED), ("a listing", LISTING)):
+        for name, text, written in (("one ID a line", PASTED, "-lines.txt"),
+                                    ("a listing", LISTING, "-table.csv")):
             # A textarea holds its lines with "\n" alone.
             native = subprocess.run([self.convert, "--auto"],
                                     input=text.replace("\r\n", "\n").encode(), capture_output=True)
             self.paste(text)
-            self.compare_list(f"the default output of {name}", native, messages=False)
+            self.compare_list(f"the default output of {name}", native, messages=False,
+                              file_end=written)
 
         # A failure: words, the status in the detail line, nothing to download.
         Select(self.by_id("listFormat")).select_by_value("table")
@@ -445,7 +447,7 @@ class PageTest:
             problems.append(f"a download after a failure: {link.get_attribute('href')}")
         self.check("list tool: a failure offers no download", problems)
 
-    def compare_list(self, name, native, messages, also=()):
+    def compare_list(self, name, native, messages, also=(), file_end=None):
         problems = list(also)
         got = self.driver.execute_async_script(FETCH_DOWNLOAD)
         got = got if got.startswith("error ") else base64.b64decode(got)
@@ -454,9 +456,10 @@ class PageTest:
         shown = self.by_id("listOutput").get_attribute("value")
         if shown != native.stdout.decode().replace("\r\n", "\n"):
             problems.append(f"listOutput {shown!r}")
-        if "-" + Select(self.by_id("listFormat")).first_selected_option.get_attribute("value") \
-                .replace(":", "-") not in self.by_id("listDownload").get_attribute("download"):
-            problems.append("the download's file name does not say the format")
+        chosen = Select(self.by_id("listFormat")).first_selected_option.get_attribute("value")
+        file_name = self.by_id("listDownload").get_attribute("download")
+        if (file_end or "-" + chosen.replace(":", "-")) not in file_name:
+            problems.append(f"the download's file name {file_name!r} does not say the format")
         status = self.by_id("listStatus").get_attribute("textContent")
         if status != str(native.returncode):
             problems.append(f"listStatus {status}, want {native.returncode}")
