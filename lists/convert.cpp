@@ -336,8 +336,7 @@ const Tally& Converter::Counts() const { return m_state->tally; }
 std::optional<Format> Converter::Written() const { return m_state->format; }
 
 Result ConvertText(const Options& options, std::string_view text, std::string_view name) {
-    std::ostringstream out;
-    std::ostringstream messages;
+    std::ostringstream out, messages;
     Converter converter(options, out, messages);
     converter.Begin(name);
     converter.Feed(text);
