@@ -68,7 +68,8 @@ std::string Footer() {
 }
 
 std::string SplitProblem(const std::string& text) {
-    return lists::ParseSplit(text) ? "" : "needs three bit counts adding up to 11";
+    if (lists::ParseSplit(text)) return "";
+    return std::string(lists::kSplitProblem);
 }
 
 void AddOptions(CLI::App& app, Choices& choices) {

@@ -38,13 +38,6 @@ std::optional<int> ReadNumber(std::string_view digits, int base) {
     return value;
 }
 
-void AppendNumber(std::string& out, int value, std::size_t width, int base) {
-    char digits[8];
-    const auto size = static_cast<std::size_t>(
-        std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
-    out.append(width > size ? width - size : 0, '0').append(digits, size);
-}
-
 std::size_t Width(int bits) {
     if (bits <= 3) return 1;
     if (bits <= 6) return 2;
@@ -182,10 +175,10 @@ IdReading ReadId(std::string_view text, const Split& split, bool hexColumn) {
 }
 
 void AppendId(std::string& out, int id, IdForm form, const Split& split) {
-    if (form == IdForm::Decimal) return AppendNumber(out, id, 1, 10);
+    if (form == IdForm::Decimal) return AppendPadded(out, id, 1, 10);
     if (form == IdForm::Hex) {
         const std::size_t start = out.size();
-        AppendNumber(out, id, 1, 16);
+        AppendPadded(out, id, 1, 16);
         // Upper case, as the window writes it.
         for (std::size_t i = start; i < out.size(); ++i) {
             if (out[i] >= 'a') out[i] = static_cast<char>(out[i] - 'a' + 'A');
@@ -196,8 +189,15 @@ void AppendId(std::string& out, int id, IdForm form, const Split& split) {
     for (std::size_t i = 0; i < 3; ++i) {
         shift -= split.bits[i];
         out += Separator(split, i);
-        AppendNumber(out, (id >> shift) & ((1 << split.bits[i]) - 1), Width(split.bits[i]), 10);
+        AppendPadded(out, (id >> shift) & ((1 << split.bits[i]) - 1), Width(split.bits[i]), 10);
     }
+}
+
+void AppendPadded(std::string& out, int value, std::size_t width, int base) {
+    char digits[8];
+    const auto size = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
+    out.append(width > size ? width - size : 0, '0').append(digits, size);
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -243,7 +243,7 @@ std::string Printable(std::string_view text, std::size_t limit) {
             continue;
         }
         out += "\\x";
-        AppendNumber(out, static_cast<unsigned char>(text[0]), 2, 16);
+        AppendPadded(out, static_cast<unsigned char>(text[0]), 2, 16);
         text.remove_prefix(1);
     }
     return out;

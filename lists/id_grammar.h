@@ -25,6 +25,8 @@ struct Split {
 
 // "3:4:4" or "344": three counts of at least 1 that add up to 11.
 std::optional<Split> ParseSplit(std::string_view text);
+// What is wrong with a split that ParseSplit does not read.
+inline constexpr std::string_view kSplitProblem = "needs three bit counts adding up to 11";
 
 // An ID read from a text, or why the text names none.
 struct IdReading {
@@ -38,6 +40,10 @@ IdReading ReadId(std::string_view text, const Split& split, bool hexColumn = fal
 
 // Appends `id` in `form`: decimal, AFS under `split`, or upper-case hex.
 void AppendId(std::string& out, int id, IdForm form, const Split& split);
+
+// Appends a non-negative `value` in `base`, lower case, with leading zeros
+// up to `width` digits.
+void AppendPadded(std::string& out, int value, std::size_t width, int base);
 
 // Blanks, tabs, and the no-break, zero-width and byte-order-mark spaces that
 // pasted web tables carry, cut off both ends.

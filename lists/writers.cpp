@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <initializer_list>
 
 namespace zembra::lists {
@@ -177,10 +176,8 @@ void AppendRadioReferenceHeader(std::string& out) { AppendTitles(out, kRadioRefe
 
 std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const Columns& columns,
                                     int id) {
-    char hex[4];
-    const auto digits = static_cast<std::size_t>(std::to_chars(hex, hex + 3, id, 16).ptr - hex);
-    // Three lower-case digits, as the listing site writes them.
-    out.append(std::to_string(id)).append(",").append(3 - digits, '0').append(hex, digits);
+    out.append(std::to_string(id)).append(",");
+    AppendPadded(out, id, 3, 16);  // three lower-case digits, as the listing site writes them
     const std::array<std::size_t, 5> sources = {columns.alphaTag, columns.mode, columns.description,
                                                 columns.tag, columns.category};
     std::vector<Written> fields;

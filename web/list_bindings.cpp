@@ -118,7 +118,7 @@ private:
         : m_splitRead(settings.splitRead),
           m_converter(std::move(settings.options), m_output, m_messages) {
         m_converter.Begin(name);
-        if (!m_splitRead) m_converter.Fail("--split: needs three bit counts adding up to 11");
+        if (!m_splitRead) m_converter.Fail("--split: " + std::string(lists::kSplitProblem));
     }
 
     std::ostringstream m_output;
