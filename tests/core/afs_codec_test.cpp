@@ -70,6 +70,7 @@ TEST(DecodeAfs, DecodesOddTexts) {
         {u"1a-000", u"384", u"180"},   {u"ab-cde", u"0", u"0"},
         {u"  -   ", u"", u"0"},        {u"", u"", u"0"},
         {u"15-1577", u"2047", u"7FF"}, {u"09", u"19", u"13"},
+        {u"1\t-\t02", u"114", u"72"},  // blanks are trimmed, tabs are not
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(Narrow(c.afs));

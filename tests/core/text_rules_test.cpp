@@ -71,16 +71,6 @@ TEST(ParseNumber, VeryLongTextsStayFiniteOrInfinite) {
     EXPECT_EQ(ParseNumber(Text(32000, u' ') + u"42"), 42);
 }
 
-// The cuts past either end of a text, which the decoder relies on for short AFS texts.
-TEST(TextCutting, StopsAtTheEndsOfTheText) {
-    EXPECT_EQ(TrimSpaces(u"  "), u"");
-    EXPECT_EQ(TrimSpaces(u"\t5 "), u"\t5");
-    EXPECT_EQ(MidChars(u"09-1", 4, 2), u"1");
-    EXPECT_EQ(MidChars(u"ab", 3, 1), u"");
-    EXPECT_EQ(LeftChars(u"abc", 9), u"abc");
-    EXPECT_EQ(RightChars(u"", 3), u"");
-}
-
 // Beside the echoes the encoder tests read in afs_codec_test.cpp; ties to even
 // may round into the 32-bit range but not out of it, where there is no result.
 TEST(FormatHex, RoundsHalfToEvenInTwosComplementWithin32Bits) {
