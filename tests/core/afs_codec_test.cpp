@@ -87,7 +87,7 @@ TEST(DecodeAfs, DecodesOddTexts) {
 // The operation order is the interface: a window serving the fields sees it.
 // A decoder in the wrong mode or on the guard text writes nothing.
 TEST(FieldOperations, RunInTheDocumentedOrder) {
-    using enum Op;
+    using enum MemoryFields::Op;
     const struct {
         const char* name;
         void (*convert)(ConverterFields&);
