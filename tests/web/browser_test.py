@@ -35,20 +35,62 @@ from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 FIELDS = ("txtDec", "txtAFS", "txtHex")
-SWITCH = None  # a choice in the Action menu, which flips the mode
-START = ""  # no keystroke: the start-up state
 
-# Typed from the start-up state ("Decimal to AFS"); "\b" is a backspace.
+# Typed from the start-up state ("Decimal to AFS"); "\b" is a backspace and
+# "|" a choice in the Action menu, which flips the mode.
 TYPED = [
-    ("digits and backspaces", ["\b1234\b\b\b\b\b7"]),
-    ("out of range, then the top", ["\b3000\b\b\b2047\b8"]),
-    ("letters, &H and blanks", ["\bab12x\b\b\b\b\b&H7F\b\b\b 12 \b\b-5"]),
-    ("exponent, fraction, non-ASCII", ["\b1e3\b\b\b1.5\b\b\b12\u00e93"]),
-    ("AFS 09-102", [SWITCH, "\b\b\b\b\b\b09-102\b"]),
-    ("AFS edges", [SWITCH, "\b\b\b\b\b\b15-157\b\b\b\b\b\b16-000\b\b\b\b\b\b 9-102"]),
-    ("AFS letters, 7 characters", [SWITCH, "\b\b\b\b\b\bab-cd7\b\b\b\b\b\b09-1022\b"]),
-    ("switch while red", ["\b3000", SWITCH, "\b1", SWITCH, "5"]),
-    ("switch back while red", [SWITCH, "x", SWITCH, "\b\b7"]),
+    ("digits and backspaces", "\b1234\b\b\b\b\b7"),
+    ("out of range, then the top", "\b3000\b\b\b2047\b8"),
+    ("letters, &H and blanks", "\bab12x\b\b\b\b\b&H7F\b\b\b 12 \b\b-5"),
+    ("exponent, fraction, non-ASCII", "\b1e3\b\b\b1.5\b\b\b12\u00e93"),
+    ("AFS 09-102", "|\b\b\b\b\b\b09-102\b"),
+    ("AFS edges", "|\b\b\b\b\b\b15-157\b\b\b\b\b\b16-000\b\b\b\b\b\b 9-102"),
+    ("AFS letters, 7 characters", "|\b\b\b\b\b\bab-cd7\b\b\b\b\b\b09-1022\b"),
+    ("switch while red", "\b3000|\b1|5"),
+    ("switch back while red", "|x|\b\b7"),
+]
+
+# What the window shows in each mode, as PROBE reports it.
+DECIMAL_TO_AFS = {"marks": ["true", "false"], "captions": ["DEC", "AFS"], "upper": "txtDec",
+                  "enabled": ["txtDec"], "menu": False}
+AFS_TO_DECIMAL = {"marks": ["false", "true"], "captions": ["AFS", "DEC"], "upper": "txtAFS",
+                  "enabled": ["txtAFS"], "menu": False}
+
+
+def box(name):
+    return lambda texts: [texts[name + "Title"], True, [[texts[name], "pre"]], ["OK"]]
+
+
+# Steps and what PROBE then shows, each group from a fresh page. A step is a
+# CSS selector to click ("#id", "dialog..."), "alt+x" an access key, "<id" a
+# click at the start of a field, or keys typed where the focus is.
+WINDOW = [
+    [("start-up mode Decimal to AFS", [], DECIMAL_TO_AFS),
+     ("click on the checked item", ["#mnuAction", "#mnuActionItems1"], AFS_TO_DECIMAL),
+     ("click on the other item", ["#mnuAction", "#mnuActionItems1"], DECIMAL_TO_AFS),
+     ("Alt+A, A on the other item", ["alt+a", "a"], AFS_TO_DECIMAL),
+     ("Alt+A, A on the checked item", ["alt+a", "a"], DECIMAL_TO_AFS),
+     ("Alt+A, D on the checked item", ["alt+a", "d"], AFS_TO_DECIMAL)],
+    [("a focusing click leaves the caret at the end of txtDec",
+      ["\b1234", "#listColumn", "<txtDec"], {"caret": ["txtDec", 4, 4, 4]}),
+     ("a focusing click leaves the caret at the end of txtAFS",
+      ["#mnuAction", "#mnuActionItems1", "#listColumn", "<txtAFS"],
+      {"caret": ["txtAFS", 6, 6, 6]})],
+    [("help box by click", ["#mnuHelp", "#mnuHelpItems1"], {"box": box("help")}),
+     ("its OK closes it", ["dialog[open] button"], {"box": None}),
+     ("help box by Alt+H, H", ["alt+h", "h"], {"box": box("help")}),
+     ("its OK closes it", ["dialog[open] button"], {"box": None}),
+     ("licence box by Alt+H, L", ["alt+h", "l"], {"box": box("licence")}),
+     ("its OK closes it", ["dialog[open] button"], {"box": None}),
+     ("About by Alt+H, A", ["alt+h", "a"],
+      {"box": lambda texts: [texts["aboutCaption"], True, [], ["\u00d7"]]}),
+     ("Escape closes About", [Keys.ESCAPE], {"box": None})],
+    [("live region after typing: decimal", ["\b1234"], {"said": "AFS 09-102, hexadecimal 4D2"}),
+     ("live region: refused decimal", ["\b\b\b\b3000"],
+      {"said": "'3000' cannot be converted to AFS"}),
+     ("live region: AFS", ["#mnuAction", "#mnuActionItems1", "\b\b\b\b\b\b09-102"],
+      {"said": "Decimal 1234, hexadecimal 4D2"}),
+     ("live region: refused AFS", ["x"], {"said": "'09-102x' cannot be converted to decimal"})],
 ]
 
 LISTING = (
@@ -59,93 +101,98 @@ LISTING = (
     "16,010,A,SO Disp,Sheriff Dispatch,Law Dispatch,County Sheriff\r\n"
     "1234,4d2,D,FD Disp,Fire Dispatch,Fire Dispatch,County Fire\r\n")
 PASTED = "1234\n09-102\n0x7ff\n3000\n  16\nab\n"
+MENU_NAMES = {"mnuAction": "Action", "mnuHelp": "Help", "mnuActionItems1": "Decimal to AFS",
+              "mnuActionItems2": "AFS to Decimal", "mnuHelpItems1": "Help",
+              "mnuHelpItems2": "License Info", "mnuHelpItems3": "About"}
+# Steps, then the elements whose text must stand out from its background.
+LEGIBLE = [
+    ([], ["txtDec", "txtAFS", "txtHex", "lblDec", "lblAFS", "Label1"]),
+    (["\b3000"], ["txtAFS"]),  # disabled and red
+    (["\b"], ["txtAFS"]),  # disabled and white
+    (["0", "#mnuAction", "#mnuActionItems2", "x"], ["txtAFS", "txtDec", "lblDec", "lblAFS"]),
+]
+AXE = ROOT / "build/npm/node_modules/axe-core/axe.min.js"
+AXE_VERSION = "4.14.1"
 
-# Each field's text, background, aria-invalid and disabled state, and the
-# background the stylesheet gives it without a colour of its own (a copy of
-# the field without id and inline colour).
-SNAPSHOT = """return arguments[0].map((id) => {
-  const field = document.getElementById(id), probe = field.cloneNode(false);
-  probe.removeAttribute("id");
-  probe.style.backgroundColor = "";
-  field.after(probe);
-  const plain = getComputedStyle(probe).backgroundColor;
-  probe.remove();
-  return [field.value, getComputedStyle(field).backgroundColor,
-          field.getAttribute("aria-invalid"), field.disabled, plain];
-});"""
+# The window's state: the Action marks, the labels' captions, the upper
+# input field, the enabled ones, whether a menu shows, the open dialog, the
+# live region's words and the focused field's caret.
+PROBE = """const $ = (id) => document.getElementById(id), rows = ["txtDec", "txtAFS"];
+const dialog = document.querySelector("dialog[open]"), field = document.activeElement;
+rows.sort((a, b) => $(a).getBoundingClientRect().y - $(b).getBoundingClientRect().y);
+return {marks: ["mnuActionItems1", "mnuActionItems2"].map((id) => $(id).ariaChecked),
+  captions: [$("lblDec").textContent, $("lblAFS").textContent], upper: rows[0],
+  enabled: rows.filter((id) => !$(id).disabled),
+  menu: [...document.querySelectorAll("[role=menu]")].some((m) => m.getClientRects().length),
+  box: dialog && [dialog.ariaLabel, dialog.matches(":modal"),
+    [...dialog.querySelectorAll(".message-text")].map((n) =>
+      [n.textContent, getComputedStyle(n).whiteSpace]),
+    [...dialog.querySelectorAll("button")].map((b) => b.textContent)],
+  said: $("announcer").textContent,
+  caret: [field.id, field.selectionStart, field.selectionEnd, field.value?.length]};"""
+
+# Each field's text, its background or "unpainted" without a colour of its
+# own, whether it says it is invalid, and whether it is disabled.
+SNAPSHOT = """return arguments[0].map((id) => { const f = document.getElementById(id);
+  return [f.value, f.style.backgroundColor ? getComputedStyle(f).backgroundColor : "unpainted",
+          f.ariaInvalid === "true", f.disabled]; });"""
 
 # The text colour, and the background layers from the element up to the
 # first opaque one, ending with the canvas.
-COLOURS = """const el = document.getElementById(arguments[0]);
-const layers = [];
+COLOURS = """const el = document.getElementById(arguments[0]), layers = [];
 for (let node = el; node; node = node.parentElement) {
   layers.push(getComputedStyle(node).backgroundColor);
   if (layers.at(-1).startsWith("rgb(")) break;
 }
-const canvas = document.createElement("div");
+const canvas = document.body.appendChild(document.createElement("div"));
 canvas.style.backgroundColor = "Canvas";
-document.body.append(canvas);
 layers.push(getComputedStyle(canvas).backgroundColor);
 canvas.remove();
 return [getComputedStyle(el).color, layers];"""
 
-# Sets the list tool's input as a paste does.
 PASTE = """const input = document.getElementById("listInput");
 input.value = arguments[0];
 input.dispatchEvent(new Event("input", {bubbles: true}));"""
 
-FETCH_DOWNLOAD = """const done = arguments[arguments.length - 1];
-fetch(document.getElementById("listDownload").href).then((r) => r.arrayBuffer())
-  .then((b) => done(btoa(String.fromCharCode(...new Uint8Array(b)))), (e) => done("error " + e));"""
+# A download link's bytes in base64, or with a second argument their SHA-256.
+FETCH = """const done = arguments[arguments.length - 1];
+fetch(document.getElementById(arguments[0]).href).then((r) => r.arrayBuffer())
+  .then((b) => arguments.length > 2 ? crypto.subtle.digest("SHA-256", b).then((d) =>
+    [...new Uint8Array(d)].map((x) => x.toString(16).padStart(2, "0")).join(""))
+    : btoa(String.fromCharCode(...new Uint8Array(b)))).then(done, (e) => done("error " + e));"""
 
 # Chooses About (its menu open) on the page's clock; reports what it shows,
 # and at its close event, when.
-ABOUT_TIMED = """const done = arguments[arguments.length - 1];
-const start = performance.now();
+ABOUT_TIMED = """const done = arguments[arguments.length - 1], start = performance.now();
 document.getElementById("mnuHelpItems3").click();
-const dialog = document.querySelector("dialog#frmAbout[open]");
-if (!dialog) return done({});
-const shown = {modal: dialog.matches(":modal"), caption: dialog.getAttribute("aria-label")};
-for (const id of arguments[0]) shown[id] = dialog.querySelector("#" + id)?.textContent;
-dialog.addEventListener("close", () => {
+const dialog = document.querySelector("dialog#frmAbout[open]"), shown = {};
+for (const id of arguments[0]) shown[id] = dialog?.querySelector("#" + id)?.textContent;
+dialog?.addEventListener("close", () => {
   const img = dialog.querySelector("img");
   shown.seconds = (performance.now() - start) / 1000;
-  shown.open = dialog.open;
   shown.picture = img && [img.getAttribute("src"), img.complete && img.naturalWidth > 0];
   done(shown);
 });"""
 
-
-PHONES = (320, 375, 412)
-AXE = ROOT / "build/npm/node_modules/axe-core/axe.min.js"
-AXE_VERSION = "4.14.1"
-BIG_LIST_BYTES = 20 * 1024 * 1024
-
-# Runs axe-core on the page as it is: its violations, and the ARIA rules it
-# could not decide (an aria-label on a text's element is one), each with where.
+# axe-core's violations on the page as it is, and the ARIA rules it could
+# not decide (an aria-label on a text's element is one), each with where.
 AXE_RUN = """const done = arguments[arguments.length - 1];
 axe.run(document).then((result) => done(result.violations
   .concat(result.incomplete.filter((rule) => rule.id.startsWith("aria-")))
   .map((v) => `${v.id} at ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`)),
   (e) => done([String(e)]));"""
 
-# The page's clock's longest task since load, and the download's SHA-256.
 LONG_TASKS = """window.longest = 0;
 new PerformanceObserver((list) => {
   for (const task of list.getEntries()) longest = Math.max(longest, task.duration);
 }).observe({type: "longtask"});"""
-DOWNLOAD_DIGEST = """const done = arguments[arguments.length - 1];
-fetch(document.getElementById("listDownload").href).then((r) => r.arrayBuffer())
-  .then((b) => crypto.subtle.digest("SHA-256", b))
-  .then((d) => done([...new Uint8Array(d)].map((x) => x.toString(16).padStart(2, "0")).join("")),
-        (e) => done("error " + e));"""
 
-# The service worker's caches once it controls the page.
 CACHES = """const done = arguments[arguments.length - 1];
 navigator.serviceWorker.ready.then(() => caches.keys()).then(done, (e) => done(["error " + e]));"""
 
-# What a phone's screen shows too small or too wide: targets under 24 x 24
-# CSS px among the shown controls, and the page's width beyond the screen.
+# On a phone: shown targets under 24 x 24 CSS px, the page's width, the open
+# box's left and right edges, and whether its cut lines scroll in no
+# focusable region.
 PHONE_LAYOUT = """const small = [];
 for (const node of document.querySelectorAll("button, a[href], select, input, textarea, " +
     "[role=menuitem], [role=menuitemcheckbox], [tabindex]")) {
@@ -154,7 +201,10 @@ for (const node of document.querySelectorAll("button, a[href], select, input, te
     small.push(`${node.id || node.textContent} ${r.width.toFixed(1)}x${r.height.toFixed(1)}`);
   }
 }
-return [small, document.documentElement.scrollWidth];"""
+const box = document.querySelector("dialog[open]")?.getBoundingClientRect();
+const text = document.querySelector("dialog[open] .message-text");
+return [small, document.documentElement.scrollWidth, box && [box.left, box.right],
+        !!text && text.scrollWidth > text.clientWidth && text.tabIndex < 0];"""
 
 # The sum of the layout shifts since navigation, as the CLS metric adds them.
 LAYOUT_SHIFT = """const done = arguments[arguments.length - 1];
@@ -164,20 +214,12 @@ new PerformanceObserver((list) => {
 }).observe({type: "layout-shift", buffered: true});
 setTimeout(() => done(sum), 300);"""
 
-# The window's space kept before the module builds it, from index.html,
-# and the design's size that the module gives.
-RESERVED = """const done = arguments[arguments.length - 1];
-fetch("index.html").then((r) => r.text()).then((html) => {
-  const kept = html.match(/--design-width: (\\d+); --design-height: (\\d+)/);
-  const design = Module.Design();
-  done([kept && [Number(kept[1]), Number(kept[2])], [design.width, design.height]]);
-});"""
-
 # Each computed style property named, of each element named.
 STYLES = """return arguments[0].map((pair) => {
   const node = document.querySelector(pair[0]);
   return node && getComputedStyle(node)[pair[1]];
 });"""
+
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
@@ -194,23 +236,23 @@ def serve(directory):
     return server, f"http://127.0.0.1:{server.server_port}/"
 
 
+def differs(what, got, want):
+    return [] if got == want else [f"{what}: {got!r}, want {want!r}"]
+
+
 def contrast(text, layers):
     """WCAG contrast of an rgb()/rgba() text colour over the layers, top first."""
-    def parse(css):
-        parts = [float(v) for v in css[css.index("(") + 1:-1].split(",")]
-        return parts[:3], parts[3] if len(parts) == 4 else 1.0
-
     def over(top, below):
-        rgb, alpha = parse(top)
-        return [c * alpha + b * (1 - alpha) for c, b in zip(rgb, below)]
+        parts = [float(v) for v in top[top.index("(") + 1:-1].split(",")] + [1.0]
+        return [c * parts[3] + b * (1 - parts[3]) for c, b in zip(parts[:3], below)]
 
     def luminance(rgb):
         lin = [v / 255 / 12.92 if v <= 10.31 else ((v / 255 + 0.055) / 1.055) ** 2.4
                for v in rgb]
         return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
 
-    background = parse(layers[-1])[0]
-    for layer in reversed(layers[:-1]):
+    background = [0, 0, 0]
+    for layer in reversed(layers):
         background = over(layer, background)
     a, b = luminance(over(text, background)), luminance(background)
     return (max(a, b) + 0.05) / (min(a, b) + 0.05)
@@ -238,159 +280,103 @@ class PageTest:
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
 
+    def js_async(self, script, *args):
+        return self.driver.execute_async_script(script, *args)
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
+
     def by_id(self, element_id):
         return self.driver.find_element(By.ID, element_id)
 
+    def value(self, element_id):
+        return self.by_id(element_id).get_attribute("value")
+
     def load(self, scheme="light", forced="none", url=None):
-        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-            "features": [{"name": "prefers-color-scheme", "value": scheme},
-                         {"name": "forced-colors", "value": forced}]})
+        self.cdp("Emulation.setEmulatedMedia",
+                 features=[{"name": "prefers-color-scheme", "value": scheme},
+                           {"name": "forced-colors", "value": forced}])
         self.driver.get(url or self.url)
         WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
             'return performance.getEntriesByName("zembra-ready").length > 0'))
 
-    def choose(self, menu, item):
-        self.by_id(menu).click()
-        self.by_id(item).click()
-
-    def press(self, menu_key, item_key):
-        ActionChains(self.driver).key_down(Keys.ALT).send_keys(menu_key).key_up(Keys.ALT) \
-            .send_keys(item_key).perform()
+    def steps(self, *steps):
+        """Runs steps as WINDOW writes them."""
+        for step in steps:
+            actions = ActionChains(self.driver)
+            if step.startswith(("#", "dialog")):
+                self.driver.find_element(By.CSS_SELECTOR, step).click()
+            elif step.startswith("alt+"):
+                actions.key_down(Keys.ALT).send_keys(step[4:]).key_up(Keys.ALT).perform()
+            elif step.startswith("<"):
+                node = self.by_id(step[1:])
+                actions.move_to_element_with_offset(node, 4 - node.rect["width"] // 2, 0) \
+                    .click().perform()
+            else:
+                actions.send_keys(step.replace("\b", Keys.BACK_SPACE)).perform()
 
     def typed_sequences(self):
-        for name, steps in TYPED:
+        for name, keys in TYPED:
             self.load()
-            keys = [START] + [key for step in steps for key in (step or [SWITCH])]
-            lines = ["switch" if key is SWITCH else "back" if key == "\b" else str(ord(key))
-                     for key in keys[1:]]
-            expected = subprocess.run([self.trace, "keys"], capture_output=True, text=True,
-                                      check=True, input="".join(f"{k}\n" for k in lines)).stdout
-            expected = [json.loads(line) for line in expected.splitlines()]
-            problems = [] if len(expected) == len(keys) else ["the trace stopped early"]
-            for key, want in zip(keys, expected):
-                input_field = "txtDec" if want["decimalToAfs"] else "txtAFS"
-                if key is SWITCH:
-                    self.choose("mnuAction", "mnuActionItems1")
-                elif key != START:
-                    self.by_id(input_field).send_keys(Keys.BACK_SPACE if key == "\b" else key)
+            lines = ["switch" if k == "|" else "back" if k == "\b" else str(ord(k)) for k in keys]
+            trace = subprocess.run([self.trace, "keys"], capture_output=True, text=True,
+                                   check=True, input="".join(f"{k}\n" for k in lines))
+            trace = [json.loads(line) for line in trace.stdout.splitlines()]
+            problems = [] if len(trace) == len(keys) + 1 else ["the trace stopped early"]
+            for step, want in enumerate(trace):
+                if step:
+                    self.steps(*["#mnuAction", "#mnuActionItems1"] if keys[step - 1] == "|"
+                               else keys[step - 1])
+                entry = "txtDec" if want["decimalToAfs"] else "txtAFS"
                 paints = {"txtDec": want["decColor"], "txtAFS": want["afsColor"],
                           "txtHex": "0xFFFFFF"}
                 for field, got in zip(FIELDS, self.js(SNAPSHOT, FIELDS)):
                     paint = paints[field]
-                    colour = got[4] if paint == "unpainted" else css_rgb(paint)
-                    red = paint == "0x0000FF"
-                    if [got[0], got[1], got[3]] != [want[field], colour, field != input_field] \
-                            or got[2] not in (["true"] if red else [None, "false"]):
-                        step = "switch" if key is SWITCH else repr(key) if key else "start-up"
-                        problems.append(f"after {step}: {field} shows {got[:4]}, want "
-                                        f"{want[field]!r} {colour} {'invalid' if red else 'ok'}, "
-                                        f"{'enabled' if field == input_field else 'disabled'}")
+                    problems += differs(f"after {keys[:step]!r}: {field} (text, colour, red, "
+                                        "disabled)", got, [want[field], paint if paint ==
+                                                           "unpainted" else css_rgb(paint),
+                                                           paint == "0x0000FF", field != entry])
                 if problems:
                     break
-            self.check(f"typed: {name} ({len(keys) - 1} steps)", problems)
+            self.check(f"typed: {name} ({len(keys)} steps)", problems)
 
-    def mode(self, decimal_to_afs):
-        """What differs from the given mode: marks, captions, the upper, enabled field."""
-        checked = [self.by_id(i).get_attribute("aria-checked") == "true"
-                   for i in ("mnuActionItems1", "mnuActionItems2")]
-        labels = [self.by_id(i).text for i in ("lblDec", "lblAFS")]
-        fields = sorted(("txtDec", "txtAFS"), key=lambda f: self.by_id(f).rect["y"])
-        enabled = [f for f in fields if self.by_id(f).is_enabled()]
-        seen = [checked, labels, fields[0], enabled]
-        want = [[True, False], ["DEC", "AFS"], "txtDec", ["txtDec"]] if decimal_to_afs \
-            else [[False, True], ["AFS", "DEC"], "txtAFS", ["txtAFS"]]
-        return [] if seen == want else [f"marks, captions, upper and enabled {seen}, want {want}"]
+    def window(self):
+        for group in WINDOW:
+            self.load()
+            for name, steps, want in group:
+                self.steps(*steps)
+                want = {k: v(self.texts) if callable(v) else v for k, v in want.items()}
+
+                def seen(_=None):
+                    return {k: v for k, v in self.js(PROBE).items() if k in want}
+                try:  # the live region waits for a pause in typing
+                    WebDriverWait(self.driver, 3).until(lambda d: seen() == want)
+                except Exception:
+                    pass
+                self.check(name, differs("shows", seen(), want))
 
     def menus(self):
         self.load()
-        names = {"mnuAction": "Action", "mnuHelp": "Help",
-                 "mnuActionItems1": "Decimal to AFS", "mnuActionItems2": "AFS to Decimal",
-                 "mnuHelpItems1": "Help", "mnuHelpItems2": "License Info", "mnuHelpItems3": "About"}
         roles = self.js("return [...document.querySelectorAll('[role=menubar] [role=menuitem],"
                         " [role=menubar] [role=menuitemcheckbox]')].map((n) => n.id)")
-        problems = [] if sorted(roles) == sorted(names) else [f"menu roles on {roles}"]
-        for element_id, name in names.items():
+        problems = differs("menu roles", sorted(roles), sorted(MENU_NAMES))
+        for element_id, name in MENU_NAMES.items():
             if element_id.endswith("Items1"):  # hidden items have no accessible name
-                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-                self.by_id(element_id[:-6]).click()
+                self.steps(Keys.ESCAPE, "#" + element_id[:-6])
             node = self.by_id(element_id)
-            if [node.get_attribute("textContent"), node.accessible_name] != [name, name]:
-                problems.append(f"{element_id}: {node.get_attribute('textContent')!r}, "
-                                f"named {node.accessible_name!r}, want {name!r}")
-        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+            problems += differs(element_id, [node.get_attribute("textContent"),
+                                             node.accessible_name], [name, name])
         self.check("menus: captions, names and roles", problems)
-        self.check("start-up mode Decimal to AFS", self.mode(True))
-        # Either item flips the mode, the checked one too.
-        decimal_to_afs = True
-        for how, act in (
-                ("click on the checked item", lambda: self.choose("mnuAction", "mnuActionItems1")),
-                ("click on the other item", lambda: self.choose("mnuAction", "mnuActionItems1")),
-                ("Alt+A, A on the other item", lambda: self.press("a", "a")),
-                ("Alt+A, A on the checked item", lambda: self.press("a", "a")),
-                ("Alt+A, D on the checked item", lambda: self.press("a", "d"))):
-            act()
-            decimal_to_afs = not decimal_to_afs
-            problems = self.mode(decimal_to_afs)
-            if any(m.is_displayed() for m in self.driver.find_elements(By.CSS_SELECTOR,
-                                                                        "[role=menu]")):
-                problems.append("the menu stayed open")
-            self.check(f"{how}: {'Decimal to AFS' if decimal_to_afs else 'AFS to Decimal'}",
-                       problems)
-
-    def caret(self):
-        """A click at the start of a field that had no focus leaves the caret at the end."""
-        self.load()
-        self.by_id("txtDec").send_keys("1234")
-        problems = []
-        for field in ("txtDec", "txtAFS"):
-            self.by_id("listColumn").click()
-            node = self.by_id(field)
-            ActionChains(self.driver).move_to_element_with_offset(
-                node, -node.rect["width"] // 2 + 4, 0).click().perform()
-            caret = self.js("const f = arguments[0]; return [f.selectionStart, f.selectionEnd,"
-                            " f.value.length, document.activeElement === f]", node)
-            if caret != [caret[2], caret[2], caret[2], True]:
-                problems.append(f"{field}: selection {caret[:2]} in {caret[2]} characters")
-            self.choose("mnuAction", "mnuActionItems1")
-        self.check("focusing click puts the caret at the end", problems)
-
-    def message_boxes(self):
-        self.load()
-        for how, act, box in (("click", lambda: self.choose("mnuHelp", "mnuHelpItems1"), "help"),
-                              ("Alt+H, H", lambda: self.press("h", "h"), "help"),
-                              ("Alt+H, L", lambda: self.press("h", "l"), "licence")):
-            act()
-            shown = self.js("""const d = document.querySelector("dialog[open]");
-                return d && [d.getAttribute("aria-label"), d.matches(":modal"),
-                  [...d.querySelectorAll(".message-text")].map((n) =>
-                    [n.textContent, getComputedStyle(n).whiteSpace]),
-                  [...d.querySelectorAll("button")].map((b) => b.textContent)]""")
-            want = [self.texts[box + "Title"], True, [[self.texts[box], "pre"]], ["OK"]]
-            problems = [] if shown == want else [f"shows {shown!r}"]
-            for button in self.driver.find_elements(By.CSS_SELECTOR, "dialog[open] button"):
-                button.click()
-            if self.js('return document.querySelector("dialog[open]")'):
-                problems.append("still open after OK")
-            self.check(f"{box} box by {how}", problems)
 
     def about(self):
         self.load()
-        self.press("h", "a")
-        opened = self.js('return document.querySelector("dialog#frmAbout[open]") !== null')
-        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        still = self.js('return document.querySelector("dialog[open]") !== null')
-        self.check("About opened by Alt+H, A and closed by Escape",
-                   [f"opened {opened}, still open {still}"] if [opened, still] != [True, False]
-                   else [])
-        labels = [k for k in self.texts if k.startswith("lbl")]
         self.by_id("mnuHelp").click()
         self.driver.set_script_timeout(15)
-        shown = self.driver.execute_async_script(ABOUT_TIMED, labels)
+        labels = [k for k in self.texts if k.startswith("lbl")]
+        shown = self.js_async(ABOUT_TIMED, labels)
         seconds = shown.pop("seconds", 0)
-        want = {"modal": True, "caption": self.texts["aboutCaption"], "open": False,
-                "picture": ["cheese.jpg", True], **{k: self.texts[k] for k in labels}}
-        problems = [f"{k}: {shown.get(k)!r}, want {v!r}" for k, v in want.items()
-                    if shown.get(k) != v]
+        problems = differs("About", shown, {"picture": ["cheese.jpg", True],
+                                            **{k: self.texts[k] for k in labels}})
         if not 7.5 <= seconds <= 8.0:
             problems.append("closed itself outside 7.5-8.0 s")
         self.check(f"About: captions and picture, closed itself after {seconds:.3f} s", problems)
@@ -405,6 +391,18 @@ class PageTest:
     def paste(self, text):
         self.list_result(lambda: self.js(PASTE, text))
 
+    def convert_as(self, choice, text, *options):
+        """zembra-convert's run on text, and the page's on the same with the format chosen."""
+        native = subprocess.run([self.convert, *options], input=text.encode(),
+                                capture_output=True)
+        menu = Select(self.by_id("listFormat"))
+        if choice:
+            menu.select_by_value(choice)
+        else:
+            menu.select_by_index(0)  # the default
+        self.paste(text)
+        return native
+
     def list_tool(self):
         self.load()
         with tempfile.TemporaryDirectory() as workdir:
@@ -414,172 +412,111 @@ class PageTest:
                                     cwd=workdir, capture_output=True)
             Select(self.by_id("listFormat")).select_by_value("dsd")
             self.list_result(lambda: self.by_id("listFile").send_keys(str(listing)))
-            shown = self.by_id("listFileName").text
-        self.compare_list("listing file as dsd", native, messages=True,
-                          also=[] if shown == f"county-fire.csv, {len(LISTING.encode())} bytes"
-                          and not self.by_id("listInput").is_displayed()
-                          else [f"the file shown as {shown!r}, not by name and size"])
+            shown = [self.by_id("listFileName").text, self.by_id("listInput").is_displayed()]
+        self.compare_list("listing file as dsd", native, "-dsd", differs(
+            "the file shown", shown, [f"county-fire.csv, {len(LISTING.encode())} bytes", False]))
         self.by_id("listFileClear").click()
-
-        native = subprocess.run([self.convert, "--to", "afs"], input=PASTED.encode(),
-                                capture_output=True)
-        Select(self.by_id("listFormat")).select_by_value("lines:afs")
-        self.paste(PASTED)
-        self.compare_list("pasted IDs as lines:afs", native, messages=False)
-
-        # The default settings take a plain list as lines and a listing as a table.
-        Select(self.by_id("listFormat")).select_by_index(0)
+        native = self.convert_as("lines:afs", PASTED, "--to", "afs")
+        self.compare_list("pasted IDs as lines:afs", native, "-lines-afs")
+        # The default settings take a plain list as lines and a listing as a
+        # table; a textarea holds its lines with "\n" alone.
         for name, text, written in (("one ID a line", PASTED, "-lines.txt"),
-                                    ("a listing", LISTING, "-table.csv")):
-            # A textarea holds its lines with "\n" alone.
-            native = subprocess.run([self.convert, "--auto"],
-                                    input=text.replace("\r\n", "\n").encode(), capture_output=True)
-            self.paste(text)
-            self.compare_list(f"the default output of {name}", native, messages=False,
-                              file_end=written)
-
-        # A failure: words, the status in the detail line, nothing to download.
-        Select(self.by_id("listFormat")).select_by_value("table")
-        self.paste(PASTED)
+                                    ("a listing", LISTING.replace("\r\n", "\n"), "-table.csv")):
+            self.compare_list(f"the default output of {name}",
+                              self.convert_as(None, text, "--auto"), written)
+        # A failure: the status in the detail line, nothing to download.
+        self.convert_as("table", PASTED)
         link = self.by_id("listDownload")
-        problems = [] if self.by_id("listStatus").text == "2" else ["status is not 2"]
-        if link.get_attribute("href") or link.get_attribute("aria-disabled") != "true":
-            problems.append(f"a download after a failure: {link.get_attribute('href')}")
-        self.check("list tool: a failure offers no download", problems)
+        self.check("list tool: a failure offers no download", differs(
+            "status, link, disabled", [self.by_id("listStatus").text, link.get_attribute("href"),
+                                       link.get_attribute("aria-disabled")], ["2", None, "true"]))
 
-    def compare_list(self, name, native, messages, also=(), file_end=None):
-        problems = list(also)
-        got = self.driver.execute_async_script(FETCH_DOWNLOAD)
-        got = got if got.startswith("error ") else base64.b64decode(got)
-        if got != native.stdout:
-            problems.append(f"download {got!r}, want {native.stdout!r}")
-        shown = self.by_id("listOutput").get_attribute("value")
-        if shown != native.stdout.decode().replace("\r\n", "\n"):
-            problems.append(f"listOutput {shown!r}")
-        chosen = Select(self.by_id("listFormat")).first_selected_option.get_attribute("value")
+    def compare_list(self, name, native, file_end, problems=()):
+        problems = list(problems)
+        got = self.js_async(FETCH, "listDownload")
+        problems += differs("download", got if got.startswith("error ") else
+                            base64.b64decode(got), native.stdout)
+        problems += differs("listOutput", self.value("listOutput"),
+                            native.stdout.decode().replace("\r\n", "\n"))
         file_name = self.by_id("listDownload").get_attribute("download")
-        if (file_end or "-" + chosen.replace(":", "-")) not in file_name:
+        if file_end not in file_name:
             problems.append(f"the download's file name {file_name!r} does not say the format")
-        status = self.by_id("listStatus").get_attribute("textContent")
-        if status != str(native.returncode):
-            problems.append(f"listStatus {status}, want {native.returncode}")
+        problems += differs("listStatus", self.by_id("listStatus").get_attribute("textContent"),
+                            str(native.returncode))
         outcome = self.by_id("listOutcome").text
-        if not outcome or "status" in outcome.lower() or "converted" not in outcome:
+        if "status" in outcome.lower() or "converted" not in outcome:
             problems.append(f"the outcome in words: {outcome!r}")
-        shown = self.by_id("listMessages").get_attribute("textContent").splitlines()
-        if messages and shown != native.stderr.decode().splitlines():
-            problems.append(f"messages {shown}, want {native.stderr.decode().splitlines()}")
+        problems += differs("messages", self.by_id("listMessages").get_attribute("textContent")
+                            .splitlines(), native.stderr.decode().replace("<stdin>:", "pasted:")
+                            .splitlines())
         self.check(f"list tool: {name}, status {native.returncode}, {outcome!r}", problems)
 
     def phone(self, width):
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=740,
+                 deviceScaleFactor=2, mobile=True)
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=True)
 
     def desktop(self):
-        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        self.cdp("Emulation.clearDeviceMetricsOverride")
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+
+    def slow_network(self, slow):
+        """A phone's network, uncached: the page paints before the module is in."""
+        self.cdp("Network.enable")
+        self.cdp("Network.setCacheDisabled", cacheDisabled=slow)
+        self.cdp("Network.setBypassServiceWorker", bypass=slow)
+        self.cdp("Network.emulateNetworkConditions", offline=False, latency=150 if slow else 0,
+                 downloadThroughput=200000 if slow else -1,
+                 uploadThroughput=100000 if slow else -1)
 
     def phones(self):
-        for width in PHONES:
+        for width in (320, 375):
             self.phone(width)
-            # A phone's network: the page paints before the module is in.
-            self.driver.execute_cdp_cmd("Network.enable", {})
-            self.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
-            self.driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
-            self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
-                "offline": False, "latency": 150, "downloadThroughput": 200000,
-                "uploadThroughput": 100000})
+            self.slow_network(True)
             self.load()
-            self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
-                "offline": False, "latency": 0, "downloadThroughput": -1,
-                "uploadThroughput": -1})
-            self.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": False})
-            self.driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
-            problems = []
-            shift = self.driver.execute_async_script(LAYOUT_SHIFT)
-            if shift >= 0.1:
-                problems.append(f"layout shift {shift:.3f} on load")
+            self.slow_network(False)
+            shift = self.js_async(LAYOUT_SHIFT)
+            problems = [f"layout shift {shift:.3f} on load"] if shift >= 0.1 else []
             frame = self.by_id("frmMain").rect["width"]
             font = float(self.js(STYLES, [["#txtDec", "fontSize"]])[0][:-2])
             if frame < 0.6 * width or font < 16:
                 problems.append(f"window {frame} px wide, fields' text {font} px")
             if self.by_id("txtDec").get_attribute("inputmode") not in ("decimal", "numeric"):
                 problems.append("txtDec brings up no keyboard with digits")
-            for state, act in (("closed", lambda: None),
-                               ("Action open", lambda: self.by_id("mnuAction").click()),
-                               ("Help open", lambda: self.by_id("mnuHelp").click())):
-                act()
-                small, scrolled = self.js(PHONE_LAYOUT)
+            for state, steps in (("closed", []), ("Action open", ["#mnuAction"]),
+                                 ("Help open", ["#mnuHelp"]), ("Help box", ["#mnuHelpItems1"]),
+                                 ("License box", [Keys.ESCAPE, "#mnuHelp", "#mnuHelpItems2"]),
+                                 ("About", [Keys.ESCAPE, "#mnuHelp", "#mnuHelpItems3"])):
+                self.steps(*steps)
+                small, scrolled, box, cut = self.js(PHONE_LAYOUT)
                 problems += [f"{state}: under 24 px: {', '.join(small)}"] if small else []
-                if scrolled > width:
-                    problems.append(f"{state}: the page is {scrolled} px wide")
-            for item in ("mnuHelpItems1", "mnuHelpItems2", "mnuHelpItems3"):
-                self.by_id(item).click()
-                box = self.driver.find_element(By.CSS_SELECTOR, "dialog[open]").rect
-                text = self.js('const t = document.querySelector("dialog[open] .message-text");'
-                               "return t && [t.scrollWidth > t.clientWidth, t.tabIndex]")
-                if box["x"] < 0 or box["x"] + box["width"] > width:
-                    problems.append(f"{item}: the box spans {box['x']} to "
-                                    f"{box['x'] + box['width']}")
-                if text and text[0] and text[1] < 0:
-                    problems.append(f"{item}: cut lines scroll in no focusable region")
-                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-                self.by_id("mnuHelp").click()
-            ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+                if scrolled > width or box and (box[0] < 0 or box[1] > width) or cut:
+                    problems.append(f"{state}: page {scrolled} px wide, box {box}, cut {cut}")
             self.check(f"phone {width} px: reflow, targets, sizes, boxes, layout shift "
                        f"{shift:.3f}", problems)
         self.desktop()
-        kept, design = self.driver.execute_async_script(RESERVED)
-        self.check("the window's space kept before the module runs is the design's",
-                   [] if kept == design else [f"index.html keeps {kept}, the design is {design}"])
-
-    def live_region(self):
-        self.load()
-        for name, keys, said in (
-                ("decimal", [Keys.BACK_SPACE, "1234"], "AFS 09-102, hexadecimal 4D2"),
-                ("refused decimal", [Keys.BACK_SPACE * 4, "3000"],
-                 "'3000' cannot be converted to AFS"),
-                ("AFS", [SWITCH, Keys.BACK_SPACE * 6, "09-102"], "Decimal 1234, hexadecimal 4D2"),
-                ("refused AFS", ["x"], "'09-102x' cannot be converted to decimal")):
-            for key in keys:
-                if key is SWITCH:
-                    self.choose("mnuAction", "mnuActionItems1")
-                else:
-                    self.driver.switch_to.active_element.send_keys(key)
-            try:
-                WebDriverWait(self.driver, 3).until(
-                    lambda d: self.by_id("announcer").text == said)
-                problems = []
-            except Exception:
-                problems = [f"says {self.by_id('announcer').text!r}, want {said!r}"]
-            self.check(f"live region after typing: {name}", problems)
 
     def forced_colours(self):
         self.load(forced="active")
-        self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "3000")
-        ActionChains(self.driver).key_down(Keys.ALT).send_keys("a").key_up(Keys.ALT).perform()
+        self.steps("\b3000", "alt+a")
         menu = self.js(STYLES, [["#mnuActionItems1", "backgroundColor"],
                                 ["#mnuActionMenu", "backgroundColor"],
                                 ["#mnuAction", "backgroundColor"], ["#menubar", "backgroundColor"],
                                 ["#txtAFS", "borderTopStyle"], ["#txtHex", "borderTopStyle"]])
-        problems = [] if self.js('return matchMedia("(forced-colors: active)").matches') \
-            else ["no forced colours"]
-        if menu[0] == menu[1] or menu[2] == menu[3]:
-            problems.append(f"the focused item or open title looks like the menu: {menu[:4]}")
-        if menu[4] == menu[5]:
-            problems.append(f"the refused field's border is {menu[4]} as any other")
-        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        self.check("forced colours: menu focus and the refused field stay visible", problems)
+        seen = [self.js('return matchMedia("(forced-colors: active)").matches'),
+                menu[0] != menu[1], menu[2] != menu[3], menu[4] != menu[5]]
+        self.check("forced colours: menu focus and the refused field stay visible", differs(
+            f"forced; focused item, open title, refused field's border apart in {menu}", seen,
+            [True] * 4))
 
     def no_webassembly(self):
-        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                             {"source": "delete window.WebAssembly;"})
+        script = self.cdp("Page.addScriptToEvaluateOnNewDocument",
+                          source="delete window.WebAssembly;")
         self.driver.get(self.url)
         time.sleep(0.5)
         notice = self.by_id("notice")
         said = notice.text if notice.is_displayed() else ""
-        self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", script)
+        self.cdp("Page.removeScriptToEvaluateOnNewDocument", **script)
         self.check("without WebAssembly the page says so",
                    [] if "WebAssembly" in said and not self.by_id("frmMain").is_displayed()
                    else [f"shows {said!r}"])
@@ -592,38 +529,31 @@ class PageTest:
         if not AXE.is_file():
             self.check("axe-core", [f"no {AXE}: npm (apt-get install npm) installs it"])
             return
-        axe = AXE.read_text()
-        states = (("the list tool filled, a refused input", self.fill_for_axe),
-                  ("a menu open", lambda: self.by_id("mnuHelp").click()),
-                  ("the Help box", lambda: self.press("h", "h")),
-                  ("the License box", lambda: self.press("h", "l")),
-                  ("About", lambda: self.press("h", "a")))
-        for width in (320, 375, 1280):
+        states = (("the list tool filled, a refused input", ["\b3000"]),
+                  ("a menu open", ["#mnuHelp"]), ("the Help box", ["alt+h", "h"]),
+                  ("the License box", ["alt+h", "l"]), ("About", ["alt+h", "a"]))
+        for width in (320, 1280):
             self.phone(width) if width < 1000 else self.desktop()
             problems = []
-            for name, act in states:
+            for name, steps in states:
                 self.load()
-                act()
-                self.js(axe)
-                problems += [f"{name}: {v}" for v in self.driver.execute_async_script(AXE_RUN)]
+                self.steps(*steps)
+                if name.startswith("the list tool"):
+                    self.paste(LISTING)
+                self.js(AXE.read_text())
+                problems += [f"{name}: {v}" for v in self.js_async(AXE_RUN)]
             self.check(f"axe at {width} px: {len(states)} states", problems)
         self.desktop()
-
-    def fill_for_axe(self):
-        self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "3000")
-        self.paste(LISTING)
 
     def big_list(self):
         self.load()
         with tempfile.TemporaryDirectory() as workdir:
             listing = pathlib.Path(workdir) / "state-wide.csv"
             rows = [LISTING.splitlines()[0]]
-            size = len(rows[0])
-            while size < BIG_LIST_BYTES:
+            while len(rows) < 400000:  # about 20 MB, a refused ID now and then
                 n = len(rows)
-                tag = "x" if n % 997 == 0 else str(n % 2048)  # a refused ID now and then
-                rows.append(f"{tag},{n % 2048:03x},D,Tag {n},Group {n} of the state,Tag,State")
-                size += len(rows[-1]) + 2
+                rows.append(f"{'x' if n % 997 == 0 else n % 2048},{n % 2048:03x},D,Tag {n},"
+                            f"Group {n} of the state,Tag,State")
             listing.write_bytes(("\r\n".join(rows) + "\r\n").encode())
             native = subprocess.run([self.convert, "--csv", "--format", "table", listing.name],
                                     cwd=workdir, capture_output=True)
@@ -634,34 +564,32 @@ class PageTest:
             seconds = time.monotonic() - started
             longest = self.js("return longest")  # before the digest's own work
             self.driver.set_script_timeout(30)
-            digest = self.driver.execute_async_script(DOWNLOAD_DIGEST)
+            problems = differs("the download's SHA-256", self.js_async(FETCH, "listDownload", 1),
+                               hashlib.sha256(native.stdout).hexdigest())
+            if seconds > 20 or longest > 200:
+                problems.append(f"{seconds:.1f} s, longest task {longest} ms")
             shown = self.by_id("listMessages").get_attribute("textContent").splitlines()
             more = self.by_id("listMoreCount").text
             messages = native.stderr.decode().splitlines()
-            problems = [] if digest == hashlib.sha256(native.stdout).hexdigest() else \
-                ["the download differs from zembra-convert's output"]
-            if seconds > 20 or longest > 200:
-                problems.append(f"{seconds:.1f} s, longest task {longest} ms")
-            every = self.driver.execute_async_script(
-                FETCH_DOWNLOAD.replace("listDownload", "listMessagesDownload"))
+            every = self.js_async(FETCH, "listMessagesDownload")
             every = base64.b64decode(every).decode().splitlines() if every[:6] != "error " else []
             if shown != messages[:len(shown)] or str(len(messages) - len(shown)) not in more \
                     or every != messages:
                 problems.append(f"{len(shown)} messages shown and {more!r} of {len(messages)},"
                                 f" {len(every)} in their download")
-            self.check(f"a {size / 2**20:.0f} MB listing in {seconds:.1f} s, longest task "
-                       f"{longest:.0f} ms, {len(shown)} of {len(messages)} messages shown",
-                       problems)
+            self.check(f"a {listing.stat().st_size / 2**20:.0f} MB listing in {seconds:.1f} s, "
+                       f"longest task {longest:.0f} ms, {len(shown)} of {len(messages)} "
+                       "messages shown", problems)
             # Cancel stops a conversion on its way and leaves nothing to download.
             self.js('const s = document.getElementById("listSplit");'
                     's.value = "3:4:4"; s.dispatchEvent(new Event("input"))')
             self.by_id("listCancel").click()
-            link = self.by_id("listDownload")
-            problems = [] if "cancel" in self.by_id("listOutcome").text.lower() else \
-                [f"says {self.by_id('listOutcome').text!r}"]
-            if link.get_attribute("href") or self.by_id("listProgress").is_displayed():
-                problems.append("a download or the progress bar stayed")
-            self.check("Cancel stops the conversion", problems)
+            outcome = self.by_id("listOutcome").text
+            self.check("Cancel stops the conversion", differs(
+                "cancelled, link, progress", ["cancel" in outcome.lower(),
+                                              self.by_id("listDownload").get_attribute("href"),
+                                              self.by_id("listProgress").is_displayed()],
+                [True, None, False]))
 
     def offline(self, page):
         """After one visit the page works with the server gone; a new build's service
@@ -670,7 +598,7 @@ class PageTest:
             shutil.copytree(page, copy, dirs_exist_ok=True)
             server, url = serve(copy)
             self.load(url=url)
-            first = self.driver.execute_async_script(CACHES)
+            first = self.js_async(CACHES)
             worker = pathlib.Path(copy) / "sw.js"
             worker.write_text(worker.read_text().replace(first[0], "zembra-next")
                               if first else "")
@@ -678,20 +606,21 @@ class PageTest:
             try:
                 WebDriverWait(self.driver, 10).until(
                     lambda d: d.execute_async_script(CACHES) == ["zembra-next"])
-                problems = []
             except Exception:
-                problems = [f"caches {self.driver.execute_async_script(CACHES)} after {first}"]
+                pass
+            problems = differs("caches", self.js_async(CACHES), ["zembra-next"])
             server.shutdown()
             server.server_close()
             self.load(url=url)
-            self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "1234")
-            self.paste("2047\n")
-            got = [self.by_id("txtAFS").get_attribute("value"),
-                   self.by_id("listOutput").get_attribute("value")]
-            if got != ["09-102", "2047\t15-157\t7FF\n"]:
-                problems.append(f"offline the page shows {got}")
             self.check(f"offline after one visit; a new build's cache replaces {first}",
-                       problems)
+                       problems + self.converts())
+
+    def converts(self):
+        """What differs in a conversion in the window and in the list tool."""
+        self.steps("\b1234")
+        self.paste("2047\n")
+        return differs("the page shows", [self.value("txtAFS"), self.value("listOutput")],
+                       ["09-102", "2047\t15-157\t7FF\n"])
 
     def single_file(self, page):
         with tempfile.TemporaryDirectory() as downloads:
@@ -700,18 +629,13 @@ class PageTest:
                              urllib.request.urlopen(self.url + "zembra.html").read())
             size = len(gzip.compress(html.read_bytes(), 9))
             self.load(url=html.as_uri())
-            self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "1234")
-            self.paste("2047\n")
-            self.press("h", "a")
-            picture = self.js('const i = document.querySelector("#frmAbout img");'
-                              "return i && i.complete && i.naturalWidth")
-            got = [self.by_id("txtAFS").get_attribute("value"),
-                   self.by_id("listOutput").get_attribute("value"), picture]
-            problems = [] if got == ["09-102", "2047\t15-157\t7FF\n", 320] \
-                else [f"from disk it shows {got}"]
+            problems = self.converts()
+            self.steps("alt+h", "a")
+            problems += differs("About's picture", self.js(
+                'const i = document.querySelector("#frmAbout img");'
+                "return i && i.complete && i.naturalWidth"), 320)
             if size >= 200 * 1024:
                 problems.append(f"{size} bytes gzipped")
-            ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
             if page:  # the page of many files from disk points to the one file
                 self.driver.get((page / "index.html").as_uri())
                 time.sleep(0.5)
@@ -722,38 +646,20 @@ class PageTest:
     def legibility(self):
         for scheme in ("light", "dark"):
             self.load(scheme)
-            seen = {}
-
-            def measure(state, *ids):
-                seen.update({f"{i} {state}": self.js(COLOURS, i) for i in ids})
-
-            measure("enabled", "txtDec")
-            measure("unpainted", "txtAFS")
-            measure("disabled", "txtHex")
-            measure("in Decimal to AFS", "lblDec", "lblAFS", "Label1")
-            self.by_id("txtDec").send_keys(Keys.BACK_SPACE, "3000")
-            measure("disabled red", "txtAFS")
-            self.by_id("txtDec").send_keys(Keys.BACK_SPACE)
-            measure("disabled white", "txtAFS")
-            self.by_id("txtDec").send_keys("0")  # red again, for the other mode
-            self.choose("mnuAction", "mnuActionItems2")
-            self.by_id("txtAFS").send_keys("x")
-            measure("enabled red", "txtAFS")
-            measure("disabled red", "txtDec")
-            measure("in AFS to Decimal", "lblDec", "lblAFS")
-            problems = [f"{what}: {contrast(text, layers):.2f}:1, {text} on {layers}"
-                        for what, (text, layers) in seen.items()
-                        if contrast(text, layers) < 4.5]
-            self.check(f"contrast in the {scheme} scheme, {len(seen)} cases", problems)
+            problems, cases = [], 0
+            for steps, ids in LEGIBLE:
+                self.steps(*steps)
+                for text, layers in (self.js(COLOURS, i) for i in ids):
+                    cases += 1
+                    if contrast(text, layers) < 4.5:
+                        problems.append(f"after {steps}: {contrast(text, layers):.2f}:1, "
+                                        f"{text} on {layers}")
+            self.check(f"contrast in the {scheme} scheme, {cases} cases", problems)
 
 
 def main():
     where = sys.argv[1] if len(sys.argv) > 1 else str(ROOT / "build/web")
-    native = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else ROOT / "build/release")
-    native = native.resolve()
-    for program in ("tests/web/zembra_core_trace", "cli/zembra-convert"):
-        if not (native / program).is_file():
-            sys.exit(f"{__file__}: no {native / program}; build it first")
+    native = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else ROOT / "build/release").resolve()
     started = time.monotonic()
     server, page = None, None
     if where.startswith("http://"):
@@ -774,23 +680,21 @@ def main():
     driver = webdriver.Chrome(service=webdriver.chrome.service.Service("/usr/bin/chromedriver"),
                               options=options)
     test = PageTest(driver, url, native)
-    runs = [test.typed_sequences, test.menus, test.caret, test.message_boxes, test.list_tool,
-            test.legibility, test.about, test.phones, test.live_region, test.forced_colours,
-            test.no_webassembly, test.accessibility, test.big_list,
-            functools.partial(test.single_file, page)]
+    runs = [test.typed_sequences, test.window, test.menus, test.list_tool, test.legibility,
+            test.about, test.phones, test.forced_colours, test.no_webassembly,
+            test.accessibility, test.big_list, functools.partial(test.single_file, page)]
     # Stopping the server is only in this test's hands when it serves the page.
     runs += [functools.partial(test.offline, page)] if page else []
-    # ZEMBRA_WEB_CHECKS=phones,offline runs only the checks named.
     chosen = os.environ.get("ZEMBRA_WEB_CHECKS", "")
     runs = [r for r in runs if not chosen or getattr(r, "func", r).__name__ in chosen.split(",")]
     try:
         test.load()
-        test.check("page title", [] if driver.title == "Zembra" else [repr(driver.title)])
+        test.check("page title", differs("title", driver.title, "Zembra"))
         for run in runs:
             try:
                 run()
             except Exception as error:  # a missing element, a script error, a time-out
-                name = getattr(run, "__name__", getattr(run, "func", run).__name__)
+                name = getattr(run, "func", run).__name__
                 test.check(f"{name} stopped", [str(error).strip().splitlines()[0]])
     finally:
         driver.quit()
