@@ -12,7 +12,6 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <ostream>
 
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
@@ -54,8 +53,6 @@ struct Screen {
     int logicalDpi;
     int scaleFactor;
     bool qtScaling;
-    double Scale() const { return logicalDpi / 96.0 * scaleFactor; }  // against 96 DPI
-    friend void PrintTo(const Screen& screen, std::ostream* out) { *out << screen.name; }
 };
 
 QMap<QString, QList<int>> RunOn(const Screen& screen) {
@@ -86,10 +83,11 @@ TEST_P(ScaledScreen, BothWindowsScaleAsOne) {
     const Screen& screen = GetParam();
     const auto scaled = RunOn(screen);
     ASSERT_EQ(normal.size(), 17) << "2 clients, 3 fields, 9 labels, 2 lines, 1 picture";
+    const double scale = screen.logicalDpi / 96.0 * screen.scaleFactor;
     ASSERT_EQ(scaled.keys(), normal.keys());
     for (const auto& [key, values] : normal.asKeyValueRange()) {
         for (qsizetype i = 0; i < values.size(); ++i) {
-            EXPECT_LE(std::abs(scaled[key][i] - qRound(values[i] * screen.Scale())), i < 4 ? 1 : 2)
+            EXPECT_LE(std::abs(scaled[key][i] - qRound(values[i] * scale)), i < 4 ? 1 : 2)
                 << qPrintable(key) << " value " << i << ": " << scaled[key][i];
         }
     }
