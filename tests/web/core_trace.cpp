@@ -23,29 +23,24 @@
 
 namespace {
 
-using zembra::BackColor;
-
 // A JSON string, with \u escapes for everything outside printable ASCII.
 template <typename Text>
 std::string Json(const Text& text) {
     std::string json = "\"";
     for (const auto c : text) {
         const auto unit = static_cast<unsigned>(static_cast<std::make_unsigned_t<decltype(c)>>(c));
+        char escaped[8] = {static_cast<char>(unit)};
         if (unit < 0x20 || unit >= 0x7F || unit == '"' || unit == '\\') {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", unit);
-            json += escape;
-        } else {
-            json += static_cast<char>(unit);
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", unit);
         }
+        json += escaped;
     }
     return json + "\"";
 }
 
-std::string Colour(std::optional<BackColor> color) {
-    char hex[16] = "\"unpainted\"";
-    if (color) std::snprintf(hex, sizeof hex, "\"0x%06X\"", static_cast<unsigned>(*color));
-    return hex;
+// A colour as its number (0x00BBGGRR), null where none is painted.
+std::string Colour(std::optional<zembra::BackColor> color) {
+    return color ? std::to_string(*color) : "null";
 }
 
 // One flat object: the boxes' titles and texts, the About window's caption
@@ -82,25 +77,23 @@ void TraceKeys() {
     zembra::MemoryFields fields;
     fields.AttachFieldReactions();
     PrintFields(fields);
-    std::string line;
-    while (std::getline(std::cin, line)) {
+    for (std::string line; std::getline(std::cin, line); PrintFields(fields)) {
         const bool decimalInput = fields.decimalToAfsChecked;
         zembra::Text text = decimalInput ? fields.decimalText : fields.afsText;
         if (line == "switch") {
             fields.ToggleMode();
-        } else {
-            if (line != "back") {
-                text += static_cast<char16_t>(std::stoul(line));
-            } else if (!text.empty()) {
-                text.pop_back();
-            }
-            if (decimalInput) {
-                fields.SetDecimalText(text);
-            } else {
-                fields.SetAfsText(text);
-            }
+            continue;
         }
-        PrintFields(fields);
+        if (line != "back") {
+            text += static_cast<char16_t>(std::stoul(line));
+        } else if (!text.empty()) {
+            text.pop_back();
+        }
+        if (decimalInput) {
+            fields.SetDecimalText(text);
+        } else {
+            fields.SetAfsText(text);
+        }
     }
 }
 
