@@ -36,7 +36,8 @@ TEST(ContrastRatio, FollowsTheWcagFormula) {
     const std::tuple<QColor, QColor, double> rows[] = {{Qt::black, Qt::white, 21.0},
                                                        {Qt::red, Qt::white, 4.0},
                                                        {Qt::red, Qt::black, 5.25},
-                                                       {QColor(0x595959), Qt::white, 7.0}};
+                                                       {QColor(0x595959), Qt::white, 7.0},
+                                                       {QColor(0x080808), Qt::white, 20.03}};
     for (const auto& [a, b, ratio] : rows) {
         EXPECT_NEAR(ContrastRatio(a, b), ratio, 0.01) << a.name().toStdString();
         EXPECT_NEAR(ContrastRatio(b, a), ratio, 0.01) << "either order";

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// frmMain driven as a user drives it, headless: start-up, the Action menu's
-// access keys, titles, caret, pointers, and 20,000 random actions kept in
-// step with the core: texts, colours, modes, change chains, accessibility.
+// frmMain driven as a user drives it, headless: start-up and titles, then
+// 20,000 random actions kept in step with the core, checking texts, colours,
+// modes, change chains, caret, pointers and what assistive technology learns.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -46,23 +46,31 @@ public:
     void SetHexText(TextView t) override { ops.push_back(Op::SetHexText), frmMain::SetHexText(t); }
 };
 
+constexpr unsigned kSeed = 20261207u;
+constexpr BackColor kUnpainted = 0xFF000000;  // the toolkit's own background
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QApplication::processEvents();  // the caret move that focusing sends
+        expected.AttachFieldReactions();
+        expected.log = &coreOps;
+        // The user changes only the enabled field; the converters write the other.
+        QObject::connect(txtDec, &QLineEdit::textChanged, &window, [this](const QString& t) {
+            if (txtDec->isEnabled()) expected.SetDecimalText(ToText(t));
+        });
+        QObject::connect(txtAFS, &QLineEdit::textChanged, &window, [this](const QString& t) {
+            if (txtAFS->isEnabled()) expected.SetAfsText(ToText(t));
+        });
     }
 
-    QAction* Item(int n) const {
-        return window.findChild<QAction*>(QStringLiteral("mnuActionItems%1").arg(n));
-    }
-    bool DecimalToAfs() const { return Item(1)->isChecked(); }
+    bool DecimalToAfs() const { return mnuActionItems1->isChecked(); }
     QLineEdit* InputField() const { return DecimalToAfs() ? txtDec : txtAFS; }
     QRect InClient(const QWidget* w) const {
         return {w->mapTo(window.centralWidget(), QPoint()), w->size()};
     }
-    void SwitchMode(int item = 1) { Item(item)->trigger(); }
 
     // With no widget QTest sends keys where a user's go: to an open menu, the
     // focused widget or the active window. Keys and clicks may move the focus,
@@ -74,100 +82,10 @@ protected:
     static void Type(const QString& keys) {
         QTest::keyClicks(static_cast<QWidget*>(nullptr), keys);
     }
-    static void Click(QWidget* widget, QPoint at) {
-        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
-        QApplication::processEvents();
-    }
     static void Paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         Key(Qt::Key_A, Qt::ControlModifier);
         Key(Qt::Key_V, Qt::ControlModifier);
-    }
-    RecordingWindow window;
-    QLineEdit* txtDec = window.findChild<QLineEdit*>("txtDec");
-    QLineEdit* txtAFS = window.findChild<QLineEdit*>("txtAFS");
-    QLineEdit* txtHex = window.findChild<QLineEdit*>("txtHex");
-};
-
-// The texts, mode and colours at start-up, and that nothing converts then,
-// the monkey test checks.
-TEST_F(WindowTest, OpensCentredWithTheCaretAfterTheDecimalText) {
-    EXPECT_EQ(window.windowTitle(), "Zembra");
-    ASSERT_EQ(QApplication::focusWidget(), txtDec);
-    EXPECT_EQ(txtDec->cursorPosition(), 1);
-    EXPECT_FALSE(txtDec->hasSelectedText());
-    const QPoint offCentre =
-        window.geometry().center() - window.screen()->availableGeometry().center();
-    EXPECT_LE(offCentre.manhattanLength(), 1);
-    // Form_Load gives both upper fields one size, whatever their designs say.
-    ASSERT_EQ(window.logicalDpiY(), 96);
-    EXPECT_EQ((QList<QRect>{InClient(txtDec), InClient(txtAFS), InClient(txtHex)}),
-              (QList<QRect>{{68, 12, 109, 28}, {68, 48, 109, 28}, {68, 104, 109, 28}}));
-}
-
-// Alt+A opens the Action menu, and an item's access key chooses it. Qt flips a
-// checkable item's mark before the window hears of the choice, so choosing
-// the checked item must flip the mode as choosing the other does.
-TEST_F(WindowTest, EachActionItemFlipsTheModeByItsAccessKey) {
-    QMenu* menu = window.findChild<QMenu*>("mnuAction");
-    for (const char* key : {"D", "D", "A", "A"}) {
-        const bool decimalToAfs = !DecimalToAfs();
-        Key(Qt::Key_A, Qt::AltModifier);
-        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-        Type(QString::fromLatin1(key));
-        ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }));
-        EXPECT_EQ(DecimalToAfs(), decimalToAfs) << key;
-    }
-}
-
-TEST_F(WindowTest, TitlesCaretAndPointers) {
-    window.showMinimized();
-    EXPECT_EQ(window.windowTitle(), "Zembra, v1.0.1");
-    window.showNormal();
-    EXPECT_EQ(window.windowTitle(), "Zembra");
-
-    // A click that gives focus leaves the caret at the end with nothing
-    // selected, wherever it lands; once the field has focus, a click places
-    // the caret there. Then Qt shows a disabled widget's parent's cursor, so
-    // the pointers are asked of the native window.
-    for (int mode = 0; mode < 2; ++mode, SwitchMode()) {
-        QLineEdit* field = InputField();
-        SCOPED_TRACE(field->objectName().toStdString());
-        const int textWidth = field->fontMetrics().horizontalAdvance(field->text());
-        const int firstCharacter = (field->width() - textWidth) / 2 + 2;
-        for (const int x : {2, firstCharacter, field->width() / 2, field->width() - 3}) {
-            field->clearFocus();
-            Click(field, {x, field->height() / 2});
-            EXPECT_EQ(field->cursorPosition(), field->text().size()) << x;
-            EXPECT_FALSE(field->hasSelectedText()) << x;
-        }
-        Click(field, {firstCharacter, field->height() / 2});
-        EXPECT_EQ(field->cursorPosition(), 0);
-        for (QLineEdit* over : {txtDec, txtAFS}) {
-            QTest::mouseMove(window.findChild<QLabel*>("Label1"));
-            QTest::mouseMove(over, over->rect().center());
-            EXPECT_EQ(window.windowHandle()->cursor().shape(),
-                      over == field ? Qt::IBeamCursor : Qt::ForbiddenCursor);
-        }
-    }
-}
-
-constexpr unsigned kSeed = 20261207u;
-constexpr BackColor kUnpainted = 0xFF000000;  // the toolkit's own background
-
-class MonkeyTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        expected.AttachFieldReactions();
-        expected.log = &coreOps;
-        // The user changes only the enabled field; the converters write the other.
-        QObject::connect(txtDec, &QLineEdit::textChanged, &window, [this](const QString& t) {
-            if (txtDec->isEnabled()) expected.SetDecimalText(ToText(t));
-        });
-        QObject::connect(txtAFS, &QLineEdit::textChanged, &window, [this](const QString& t) {
-            if (txtAFS->isEnabled()) expected.SetAfsText(ToText(t));
-        });
     }
 
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
@@ -185,23 +103,46 @@ protected:
         return kind == 2 ? InputField()->text() : RandomText(Pick(0, 100));
     }
 
+    // A click that gives focus leaves the caret at the end with nothing
+    // selected, wherever it lands; once the field has focus, a click places
+    // the caret where it lands.
+    void Click() {
+        QLineEdit* field = InputField();
+        const QPoint at(Pick(1, field->width() - 2), field->height() / 2);
+        if (Pick(0, 1) == 0) field->clearFocus();
+        const bool focusing = !field->hasFocus();
+        const int caret =
+            focusing ? static_cast<int>(field->text().size()) : field->cursorPositionAt(at);
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+        EXPECT_EQ(field->cursorPosition(), caret);
+        EXPECT_FALSE(field->hasSelectedText());
+    }
+
+    // Either item flips the mode, checked or not. Qt shows a disabled
+    // widget's parent's cursor, so the pointers are asked of the window.
+    void Switch() {
+        window.findChild<QAction*>(QStringLiteral("mnuActionItems%1").arg(Pick(1, 2)))->trigger();
+        expected.ToggleMode();
+        for (QLineEdit* over : {txtDec, txtAFS}) {
+            QTest::mouseMove(window.findChild<QLabel*>("Label1"));
+            QTest::mouseMove(over, over->rect().center());
+            EXPECT_EQ(window.windowHandle()->cursor().shape(),
+                      over == InputField() ? Qt::IBeamCursor : Qt::ForbiddenCursor);
+        }
+    }
+
     const char* Act() {
         const int roll = Pick(0, 99);
         const Qt::Key moves[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right};
         const Qt::KeyboardModifier select = Pick(0, 2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-        QLineEdit* upper = InClient(txtDec).top() < InClient(txtAFS).top() ? txtDec : txtAFS;
         if (roll < 50) return Type(RandomText(1)), "type";
         if (roll < 58) return Key(Qt::Key_Backspace), "backspace";
         if (roll < 63) return Key(Qt::Key_Delete), "delete";
         if (roll < 69) return Key(moves[Pick(0, 3)], select), "move";
         if (roll < 77) return Paste(RandomPaste()), "paste";
-        if (roll < 82) {
-            SwitchMode(Pick(1, 2));  // either item, checked or not
-            expected.ToggleMode();
-            return "switch";
-        }
-        if (roll < 88)
-            return Click(upper, {Pick(1, upper->width() - 2), upper->height() / 2}), "click";
+        if (roll < 82) return Switch(), "switch";
+        if (roll < 88) return Click(), "click";
         return Key(Qt::Key_Tab), "tab";
     }
 
@@ -209,7 +150,7 @@ protected:
     // beside it for assistive technology, which learns of red without colour.
     void ExpectInStep() {
         QLineEdit* output = DecimalToAfs() ? txtAFS : txtDec;
-        EXPECT_NE(DecimalToAfs(), Item(2)->isChecked());
+        EXPECT_NE(DecimalToAfs(), window.findChild<QAction*>("mnuActionItems2")->isChecked());
         EXPECT_EQ(DecimalToAfs(), expected.decimalToAfsChecked);
         EXPECT_EQ(InClient(InputField()).top(), 12);
         EXPECT_EQ(InClient(output).top(), 48);
@@ -253,17 +194,56 @@ protected:
         return all ? static_cast<BackColor>(c.red() | c.green() << 8 | c.blue() << 16) : kUnpainted;
     }
 
+    RecordingWindow window;
+    QAction* mnuActionItems1 = window.findChild<QAction*>("mnuActionItems1");
+    QLineEdit* txtDec = window.findChild<QLineEdit*>("txtDec");
+    QLineEdit* txtAFS = window.findChild<QLineEdit*>("txtAFS");
+    QLineEdit* txtHex = window.findChild<QLineEdit*>("txtHex");
     std::mt19937 random{kSeed};
     MemoryFields expected;
     std::vector<Op> coreOps;
 };
 
-TEST_F(MonkeyTest, RandomActionsKeepTheWindowInStepWithTheCore) {
+// The texts, mode and colours at start-up, and that nothing converts then,
+// the monkey test checks.
+TEST_F(WindowTest, OpensCentredWithTheCaretAfterTheDecimalText) {
+    ASSERT_EQ(QApplication::focusWidget(), txtDec);
+    EXPECT_EQ(txtDec->cursorPosition(), 1);
+    EXPECT_FALSE(txtDec->hasSelectedText());
+    const QPoint offCentre =
+        window.geometry().center() - window.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1);
+    // Form_Load gives both upper fields one size, whatever their designs say.
+    ASSERT_EQ(window.logicalDpiY(), 96);
+    EXPECT_EQ((QList<QRect>{InClient(txtDec), InClient(txtAFS), InClient(txtHex)}),
+              (QList<QRect>{{68, 12, 109, 28}, {68, 48, 109, 28}, {68, 104, 109, 28}}));
+    EXPECT_EQ(window.windowTitle(), "Zembra");
+    window.showMinimized();
+    EXPECT_EQ(window.windowTitle(), "Zembra, v1.0.1");
+    window.showNormal();
+    EXPECT_EQ(window.windowTitle(), "Zembra");
+}
+
+// Alt+A opens the Action menu, and an item's access key chooses it.
+TEST_F(WindowTest, EachActionItemFlipsTheModeByItsAccessKey) {
+    QMenu* menu = window.findChild<QMenu*>("mnuAction");
+    for (const char* key : {"D", "D", "A", "A"}) {
+        const bool decimalToAfs = !DecimalToAfs();
+        Key(Qt::Key_A, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+        Type(QString::fromLatin1(key));
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }));
+        EXPECT_EQ(DecimalToAfs(), decimalToAfs) << key;
+    }
+}
+
+TEST_F(WindowTest, RandomActionsKeepTheWindowInStepWithTheCore) {
     std::printf("monkey: seed %u, 20000 actions\n", kSeed);
     ExpectInStep();
     for (int n = 0; n < 20000 && !HasFailure(); ++n) {
+        SCOPED_TRACE(::testing::Message() << "action " << n);
         const char* action = Act();
-        SCOPED_TRACE(::testing::Message() << "action " << n << ": " << action);
+        SCOPED_TRACE(action);
         ExpectInStep();
     }
 }
