@@ -88,6 +88,8 @@ TEST(DecodeAfs, DecodesOddTexts) {
 // A decoder in the wrong mode or on the guard text writes nothing.
 TEST(FieldOperations, RunInTheDocumentedOrder) {
     using enum MemoryFields::Op;
+    // A case a line, its operations under it.
+    // clang-format off
     const struct {
         const char* name;
         void (*convert)(ConverterFields&);
@@ -95,35 +97,21 @@ TEST(FieldOperations, RunInTheDocumentedOrder) {
         const char16_t* decimal;
         std::vector<Op> expected;
     } cases[] = {
-        {"encode in range",
-         EncodeAfs,
-         true,
-         u"5",
+        {"encode in range", EncodeAfs, true, u"5",
          {IsActionItemChecked, GetDecimalText, GetDecimalText, SetAfsBackColor, GetDecimalText,
           SetAfsText, GetDecimalText, SetHexText}},
-        {"encode out of range",
-         EncodeAfs,
-         true,
-         u"5000",
+        {"encode out of range", EncodeAfs, true, u"5000",
          {IsActionItemChecked, GetDecimalText, SetAfsBackColor, GetDecimalText, SetHexText}},
-        {"encode in wrong mode",
-         EncodeAfs,
-         false,
-         u"5",
+        {"encode in wrong mode", EncodeAfs, false, u"5",
          {IsActionItemChecked, GetDecimalText, SetHexText}},
-        {"decode",
-         DecodeAfs,
-         false,
-         u"1234",
+        {"decode", DecodeAfs, false, u"1234",
          {IsActionItemChecked, GetDecimalText, GetAfsText, GetAfsText, GetAfsText, SetDecimalText,
           GetDecimalText, SetHexText}},
         {"decode in wrong mode", DecodeAfs, true, u"5", {IsActionItemChecked}},
-        {"decode on guard text",
-         DecodeAfs,
-         false,
-         u"Out of Range",
+        {"decode on guard text", DecodeAfs, false, u"Out of Range",
          {IsActionItemChecked, GetDecimalText}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryFields fields;
