@@ -61,13 +61,13 @@ QPalette LoadScheme(const char* file) {
 }
 
 // A text and where it is painted, in the coordinates of the widget grabbed.
-struct Text {
+struct PaintedText {
     std::string name;
     QObject* holder;  // whose "text" property it is
     QRect area;
 };
 
-Text In(QWidget* top, QWidget* widget, QMargins inside = {}) {
+PaintedText In(QWidget* top, QWidget* widget, QMargins inside = {}) {
     const QString name = widget->objectName() + " " + widget->property("text").toString();
     return {name.toStdString(), widget,
             QRect(widget->mapTo(top, QPoint()), widget->size()) - inside};
@@ -78,10 +78,10 @@ Text In(QWidget* top, QWidget* widget, QMargins inside = {}) {
 // of the pixels the text changes reach against the same pixels without it.
 // Those are the glyphs' cores, in the text's own colour; antialiasing blends
 // the edges into the background. Invisible text counts as 1.
-std::vector<double> ExpectReadable(QWidget* top, const std::vector<Text>& texts) {
+std::vector<double> ExpectReadable(QWidget* top, const std::vector<PaintedText>& texts) {
     const QImage with = top->grab().toImage();
     std::vector<QString> kept;
-    for (const Text& text : texts) {
+    for (const PaintedText& text : texts) {
         const QSignalBlocker quiet(text.holder);  // no conversion runs
         kept.push_back(text.holder->property("text").toString());
         text.holder->setProperty("text", QString());
@@ -106,8 +106,8 @@ std::vector<double> ExpectReadable(QWidget* top, const std::vector<Text>& texts)
 
 // The main window's labels and the fields' insides, without their frames,
 // and the menu bar's captions.
-std::vector<Text> MainWindowTexts(frmMain& window) {
-    std::vector<Text> texts;
+std::vector<PaintedText> MainWindowTexts(frmMain& window) {
+    std::vector<PaintedText> texts;
     for (const char* field : {"txtDec", "txtAFS", "txtHex"})
         texts.push_back(In(&window, window.findChild<QLineEdit*>(field), QMargins(4, 4, 4, 4)));
     for (QLabel* label : window.findChildren<QLabel*>()) texts.push_back(In(&window, label));
@@ -164,7 +164,7 @@ TEST_P(Contrast, EveryTextOfTheMainWindowAndItsMenusInEveryState) {
         items->popup(window.mapToGlobal(QPoint()));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(items));
         items->setActiveAction(nullptr);
-        std::vector<Text> texts;
+        std::vector<PaintedText> texts;
         for (QAction* item : items->actions())
             texts.push_back({item->text().toStdString(), item, items->actionGeometry(item)});
         ExpectReadable(items, texts);
@@ -178,7 +178,7 @@ TEST_P(Contrast, EveryTextOfTheHelpBoxesAndTheAboutWindow) {
     for (const int item : {1, 2, 3}) {
         testing::OnNextModal([](QWidget* modal) {
             ASSERT_TRUE(QTest::qWaitForWindowExposed(modal));
-            std::vector<Text> texts;
+            std::vector<PaintedText> texts;
             for (QWidget* text : modal->findChildren<QWidget*>())
                 if ((qobject_cast<QLabel*>(text) || qobject_cast<QAbstractButton*>(text)) &&
                     text->isVisible() && !text->property("text").toString().isEmpty())
