@@ -403,14 +403,14 @@ class PageTest:
         self.compare_list("listing file as dsd", native, "-dsd", differs(
             "the file shown", shown, [f"county-fire.csv, {len(LISTING.encode())} bytes", False]))
         self.by_id("listFileClear").click()
-        native = self.convert_as("lines:afs", PASTED, "--to", "afs")
-        self.compare_list("pasted IDs as lines:afs", native, "-lines-afs")
-        # The default settings take a plain list as lines and a listing as a
+        # The default (None) takes a plain list as lines and a listing as a
         # table; a textarea holds its lines with "\n" alone.
-        for name, text, written in (("one ID a line", PASTED, "-lines.txt"),
-                                    ("a listing", LISTING.replace("\r\n", "\n"), "-table.csv")):
-            self.compare_list(f"the default output of {name}",
-                              self.convert_as(None, text, "--auto"), written)
+        for name, choice, text, option, written in (
+                ("pasted IDs as lines:afs", "lines:afs", PASTED, "--to=afs", "-lines-afs"),
+                ("the default output of one ID a line", None, PASTED, "--auto", "-lines.txt"),
+                ("the default output of a listing", None, LISTING.replace("\r\n", "\n"),
+                 "--auto", "-table.csv")):
+            self.compare_list(name, self.convert_as(choice, text, option), written)
         # A failure: the status in the detail line, nothing to download.
         self.convert_as("table", PASTED)
         link = self.by_id("listDownload")
