@@ -16,11 +16,11 @@
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "modal_helpers.h"
@@ -49,9 +49,11 @@ QPalette LoadScheme(const char* file) {
     QSettings scheme(QStringLiteral(ZEMBRA_PALETTE_DIR "/") + QString::fromLatin1(file),
                      QSettings::IniFormat);
     QPalette palette;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const char* key = std::array{"ColorScheme/active_colors", "ColorScheme/inactive_colors",
-                                     "ColorScheme/disabled_colors"}[group];
+    const std::pair<QPalette::ColorGroup, const char*> groups[] = {
+        {QPalette::Active, "ColorScheme/active_colors"},
+        {QPalette::Inactive, "ColorScheme/inactive_colors"},
+        {QPalette::Disabled, "ColorScheme/disabled_colors"}};
+    for (const auto& [group, key] : groups) {
         const QStringList colours = scheme.value(QString::fromLatin1(key)).toStringList();
         EXPECT_EQ(colours.size(), QPalette::NColorRoles) << file << " " << key;
         for (int role = 0; role < colours.size() && role < QPalette::NColorRoles; ++role)
