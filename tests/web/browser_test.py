@@ -49,6 +49,9 @@ TYPED = [
     ("switch back while red", "|x|\b\b7"),
 ]
 
+# The trace's words for the two keys that are not characters.
+TRACE_KEYS = {"|": "switch", "\b": "back"}
+
 # What the window shows in each mode, as PROBE reports it.
 DECIMAL_TO_AFS = {"marks": ["true", "false"], "captions": ["DEC", "AFS"], "upper": "txtDec",
                   "enabled": ["txtDec"], "menu": False}
@@ -318,7 +321,7 @@ class PageTest:
     def typed_sequences(self):
         for name, keys in TYPED:
             self.load()
-            lines = ["switch" if k == "|" else "back" if k == "\b" else str(ord(k)) for k in keys]
+            lines = [TRACE_KEYS.get(k, str(ord(k))) for k in keys]
             trace = subprocess.run([self.trace, "keys"], capture_output=True, text=True,
                                    check=True, input="".join(f"{k}\n" for k in lines))
             trace = [json.loads(line) for line in trace.stdout.splitlines()]
@@ -646,9 +649,13 @@ def main():
     # hands when it serves the page.
     runs += [test.single_file, test.offline] if page else []
     chosen = os.environ.get("ZEMBRA_WEB_CHECKS", "")
+    # A name that matches nothing would run nothing and pass.
+    unknown = set(chosen.split(",")) - {run.__name__ for run in runs} if chosen else set()
     try:
         test.load()
         test.check("page title", differs("title", driver.title, "Zembra"))
+        if unknown:
+            test.check("ZEMBRA_WEB_CHECKS", [f"no check {name} in this run" for name in unknown])
         for run in runs:
             name = run.__name__
             try:
