@@ -24,9 +24,15 @@ add_compile_definitions(QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS
                         QT_DISABLE_DEPRECATED_UP_TO=0x060400)
 
 # Hardening of the optimised builds that get installed and packaged; the
-# WebAssembly sandbox has no such options.
+# WebAssembly sandbox has no such options. mingw-w64 links Windows programs,
+# which have no RELRO, and brings the stack protector's and the fortified
+# functions' runtime (libssp) only when the link asks for the protector too.
 if(NOT EMSCRIPTEN)
     add_compile_options($<$<CONFIG:Release,RelWithDebInfo>:-D_FORTIFY_SOURCE=2>
                         -fstack-protector-strong)
-    add_link_options(-Wl,-z,relro,-z,now)
+    if(WIN32)
+        add_link_options(-fstack-protector-strong)
+    else()
+        add_link_options(-Wl,-z,relro,-z,now)
+    endif()
 endif()

@@ -22,6 +22,15 @@ WEB_PACKAGES=(
     cmake make emscripten libfast-float-dev python3
 )
 
+# Cross-building the Windows edition with mingw-w64 and testing it under
+# Wine, its windows on Xvfb; GoogleTest is built from its sources there, the
+# installer with wixl. libcsv's source comes from Debian's archive through
+# apt while the build is configured.
+WINDOWS_PACKAGES=(
+    cmake make g++-mingw-w64-x86-64-posix googletest libcli11-dev libfast-float-dev
+    wine wine64 fonts-wine wixl xvfb xauth python3
+)
+
 # Driving the page in a real browser, headless.
 BROWSER_PACKAGES=(
     chromium chromium-driver python3-selenium
@@ -64,6 +73,7 @@ TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
     "${WEB_PACKAGES[@]}"
     "${BROWSER_PACKAGES[@]}"
+    "${WINDOWS_PACKAGES[@]}"
     # The core built with clang and libc++, as Emscripten builds it.
     libc++-14-dev libc++abi-14-dev
     # clang-tidy on the libraries without Qt.

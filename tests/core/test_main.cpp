@@ -4,13 +4,13 @@
 // reading or writing fails loudly.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstdio>
 
+#include "tests/core/comma_locale.h"
+
 int main(int argc, char** argv) {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        std::fputs("note: de_DE.UTF-8 is missing; tests run in C.UTF-8\n", stderr);
-        std::setlocale(LC_ALL, "C.UTF-8");
+    if (!zembra::tests::PinCommaLocale()) {
+        std::fputs("note: no locale with a decimal comma; tests run in the default one\n", stderr);
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -101,7 +101,7 @@ TEST(Listings, EveryLineWrittenOrNamedWhereverCut) {
     for (unsigned seed = 0; seed < 60; ++seed) {
         const auto [delimiter, lineEnd] = kVariants[seed % 4];
         const std::string listing = Generate(seed, delimiter, lineEnd);
-        const long lines = std::ranges::count(listing, lineEnd.back());
+        const long lines = static_cast<long>(std::ranges::count(listing, lineEnd.back()));
         SCOPED_TRACE(listing);
         ExpectAlikeWhereverCut(listing, seed);
         for (const auto& [format, after] :
