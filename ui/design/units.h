@@ -12,6 +12,8 @@ struct TwipsRect {
     int top;
     int width;
     int height;
+
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
 inline constexpr double kTwipsPerInch = 1440.0;
