@@ -1,0 +1,25 @@
+# SPDX-License-Identifier: MIT
+# The Win32 window's tests, run under Wine (CMAKE_CROSSCOMPILING_EMULATOR):
+# in-process, the menu marks, colours answered and reactions per keystroke;
+# from outside, zembra.exe as a user meets it; and the program file itself.
+
+add_executable(window_inprocess_tests window_inprocess_test.cpp)
+zembra_without_qt(window_inprocess_tests)
+target_link_libraries(window_inprocess_tests PRIVATE zembra_windows zembra_resources GTest::gtest)
+target_link_options(window_inprocess_tests PRIVATE -static)
+gtest_discover_tests(window_inprocess_tests DISCOVERY_TIMEOUT 60)
+
+add_executable(window_driver_tests window_driver_test.cpp window_probe.cpp)
+zembra_without_qt(window_driver_tests)
+target_link_libraries(window_driver_tests PRIVATE zembra_windows GTest::gtest)
+target_link_options(window_driver_tests PRIVATE -static)
+add_dependencies(window_driver_tests zembra)
+# One run: the program is started once for the whole suite.
+add_test(NAME window_driver COMMAND window_driver_tests $<TARGET_FILE:zembra>)
+set_tests_properties(window_driver PROPERTIES TIMEOUT 60)
+
+# The program file: its size, the DLLs it imports, its version information
+# and icon.
+add_test(NAME window_program_file
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:zembra>
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/window_program_file.cmake)
