@@ -23,3 +23,9 @@ set_tests_properties(window_driver PROPERTIES TIMEOUT 60)
 add_test(NAME window_program_file
     COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:zembra>
             -P ${CMAKE_CURRENT_SOURCE_DIR}/window_program_file.cmake)
+
+# Not a test: scripts/screenshot drives the program through its screens.
+add_executable(window_screens window_screens.cpp window_probe.cpp)
+zembra_without_qt(window_screens)
+target_link_libraries(window_screens PRIVATE zembra_windows)
+target_link_options(window_screens PRIVATE -static)
