@@ -60,7 +60,7 @@ void SetTextIfChanged(HWND control, const std::wstring& text) {
     if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
 }
 
-bool SameLook(const model::FieldState& a, const model::FieldState& b) {
+bool SameLook(const FieldState& a, const FieldState& b) {
     return a.backColor == b.backColor && a.enabled == b.enabled;
 }
 
@@ -68,7 +68,7 @@ bool SameLook(const model::FieldState& a, const model::FieldState& b) {
 
 frmMain::frmMain(HINSTANCE instance) : m_app(ReadAppInfo()), m_shown(m_model.State()) {
     RegisterMainClass(instance, &frmMain::WindowProc);
-    CreateWindowExW(0, kMainWindowClass, Wide(design::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT,
+    CreateWindowExW(0, kMainWindowClass, Wide(m_shown.title).c_str(), kFrameStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMainMenu(), instance,
                     this);
     CreateControls();
@@ -121,19 +121,20 @@ void frmMain::Layout(UINT dpi) {
 }
 
 void frmMain::Render() {
-    const model::WindowState state = m_model.State();
-    const model::WindowState before = std::exchange(m_shown, state);
+    const WindowState& state = m_model.State();
+    const WindowState before = std::exchange(m_shown, state);
     RenderField(m_txtDec, state.txtDec, before.txtDec);
     RenderField(m_txtAFS, state.txtAFS, before.txtAFS);
     RenderField(m_txtHex, state.txtHex, before.txtHex);
     SetTextIfChanged(m_lblDec, Wide(state.lblDec));
     SetTextIfChanged(m_lblAFS, Wide(state.lblAFS));
     SetTextIfChanged(m_Label1, Wide(state.Label1));
+    SetTextIfChanged(m_window, Wide(state.title));
     SetActionMarks(GetMenu(m_window), state.checked);
 }
 
-void frmMain::RenderField(Field& field, const model::FieldState& state,
-                          const model::FieldState& before) {
+void frmMain::RenderField(Field& field, const FieldState& state,
+                          const FieldState& before) {
     const std::wstring text = Wide(state.text);
     if (WindowText(field.edit) != text) {
         // The EDIT notifies this write like an edit: the guard drops it.
@@ -170,7 +171,7 @@ void frmMain::OnCommand(int id, int code, HWND control) {
     const std::optional<MenuChoice> choice = MenuChoiceFor(id);
     if (!choice) return;
     if (choice->array == MenuChoice::Array::mnuActionItems) {
-        m_model.mnuActionItems_Click(choice->index);
+        m_model.mnuActionItems_Click(static_cast<std::int16_t>(choice->index));
         Render();
         return;
     }
@@ -183,12 +184,12 @@ void frmMain::mnuHelpItems_Click(int index) {
 }
 
 void frmMain::Form_Resize(WPARAM sizeType) {
-    std::wstring title = Wide(design::kTitle);
-    if (sizeType == SIZE_MINIMIZED) title = Wide(design::kMinimisedTitlePrefix) + VersionText(m_app);
-    SetTextIfChanged(m_window, title);
+    m_model.Form_Resize(sizeType == SIZE_MINIMIZED);
+    // The frame is sized once before the controls exist.
+    if (m_txtDec.edit != nullptr) Render();
 }
 
-const model::FieldState* frmMain::FieldStateOf(HWND control) const {
+const FieldState* frmMain::FieldStateOf(HWND control) const {
     if (control == m_txtDec.edit) return &m_shown.txtDec;
     if (control == m_txtAFS.edit) return &m_shown.txtAFS;
     if (control == m_txtHex.edit) return &m_shown.txtHex;
@@ -201,7 +202,7 @@ bool frmMain::SetPointer() {
     POINT point{};
     GetCursorPos(&point);
     ScreenToClient(m_window, &point);
-    const model::FieldState* field = FieldStateOf(ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE));
+    const FieldState* field = FieldStateOf(ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE));
     if (field == nullptr || field->pointer != design::MousePointer::NoDrop) return false;
     SetCursor(LoadCursorW(nullptr, IDC_NO));
     return true;
@@ -223,7 +224,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            if (const model::FieldState* field = FieldStateOf(reinterpret_cast<HWND>(lParam))) {
+            if (const FieldState* field = FieldStateOf(reinterpret_cast<HWND>(lParam))) {
                 return reinterpret_cast<LRESULT>(
                     m_colours.Paint(reinterpret_cast<HDC>(wParam), field->backColor, field->enabled));
             }

@@ -50,9 +50,9 @@ private:
     void OnCommand(int id, int code, HWND control);
     void OnFieldChange(Field& field);
     void Render();
-    void RenderField(Field& field, const model::FieldState& state, const model::FieldState& before);
+    void RenderField(Field& field, const FieldState& state, const FieldState& before);
     void Layout(UINT dpi);
-    const model::FieldState* FieldStateOf(HWND control) const;
+    const FieldState* FieldStateOf(HWND control) const;
     bool SetPointer();
     void PaintLines(HDC dc) const;
     void Form_Resize(WPARAM sizeType);
@@ -60,8 +60,8 @@ private:
 
     AppInfo m_app;
     FieldColours m_colours;
-    model::ConverterWindow m_model;
-    model::WindowState m_shown;
+    ConverterWindow m_model;
+    WindowState m_shown;
     HWND m_window = nullptr;
     Field m_txtDec;
     Field m_txtAFS;

@@ -102,12 +102,16 @@ TEST_F(Driven, TypingPaintsReadableFields) {
         SCOPED_TRACE(step.name);
         if (step.switchFirst) Switch();
         Type(step.field, step.keys);
-        const Capture shot(Main());
         using FieldBack = std::pair<int, COLORREF>;
         for (const auto& [id, back] : {FieldBack{kTxtDecId, step.decBack}, FieldBack{kTxtAfsId, step.afsBack},
                                        FieldBack{kTxtHexId, kValidColor}}) {
             SCOPED_TRACE(id);
-            const FieldPixels pixels = shot.Field(ClientRectOf(Control(id)));
+            // The program paints when it gets round to it.
+            FieldPixels pixels;
+            WaitFor([&, id = id, back = back] {
+                pixels = Capture(Main()).Field(ClientRectOf(Control(id)));
+                return pixels.background == back && pixels.textContrast > 0;
+            }, std::chrono::seconds(2));
             EXPECT_EQ(pixels.background, back);
             EXPECT_GE(pixels.textContrast, 4.5);
         }
