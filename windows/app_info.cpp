@@ -13,7 +13,8 @@ namespace {
 std::wstring OwnFileName() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length < name.size()) {
             name.resize(length);
             return name;

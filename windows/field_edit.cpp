@@ -27,8 +27,9 @@ void CaretToEnd(HWND edit) {
 void PaintDisabled(HWND edit, HDC dc) {
     RECT client{};
     GetClientRect(edit, &client);
-    auto* brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        GetParent(edit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
+    auto* brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit), WM_CTLCOLORSTATIC,
+                                                        reinterpret_cast<WPARAM>(dc),
+                                                        reinterpret_cast<LPARAM>(edit)));
     FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
     auto* font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
     HGDIOBJ oldFont = SelectObject(dc, font);

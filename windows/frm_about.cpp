@@ -76,9 +76,9 @@ void frmAbout::ShowModal(HWND owner, const AppInfo& app) {
 
 void frmAbout::Load(HWND owner) {
     m_owner = owner;
-    CreateWindowExW(WS_EX_TOOLWINDOW, kAboutWindowClass, Wide(about::DesignCaption()).c_str(), kFrameStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                    m_instance, this);
+    CreateWindowExW(WS_EX_TOOLWINDOW, kAboutWindowClass, Wide(about::DesignCaption()).c_str(),
+                    kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                    nullptr, m_instance, this);
     SizeAndCentre(m_window, about::kClientWidth, about::kClientHeight);
     CreatePicture();
     // Both timers are enabled from creation and count from the load.
@@ -94,16 +94,16 @@ void frmAbout::CreatePicture() {
                                    units.Px(about::kPictureHeight));
     if (m_picture != nullptr) m_pictureBrush = CreatePatternBrush(m_picture);
     m_Picture1 = CreateWindowExW(WS_EX_CLIENTEDGE, kPictureClass, L"", WS_CHILD | WS_VISIBLE, 0, 0,
-                                 units.Px(about::kClientWidth), units.Px(about::kClientHeight), m_window,
-                                 nullptr, m_instance, this);
+                                 units.Px(about::kClientWidth), units.Px(about::kClientHeight),
+                                 m_window, nullptr, m_instance, this);
     for (std::size_t i = 0; i < about::kLabels.size(); ++i) {
         const about::PictureLabel& label = about::kLabels[i];
         m_fonts[i] = CreateDesignFont(label.points, FW_BOLD, units.dpi);
-        m_labels[i] = CreateWindowExW(0, L"STATIC", Wide(label.caption).c_str(),
-                                      WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0,
-                                      units.Px(label.top), units.Px(about::kInnerWidth),
-                                      units.Px(label.height), m_Picture1,
-                                      reinterpret_cast<HMENU>(i + 1), m_instance, nullptr);
+        m_labels[i] =
+            CreateWindowExW(0, L"STATIC", Wide(label.caption).c_str(),
+                            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0, units.Px(label.top),
+                            units.Px(about::kInnerWidth), units.Px(label.height), m_Picture1,
+                            reinterpret_cast<HMENU>(i + 1), m_instance, nullptr);
         SendMessageW(m_labels[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[i]), FALSE);
     }
 }

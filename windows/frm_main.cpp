@@ -18,7 +18,8 @@ namespace zembra::win {
 namespace {
 
 // The platform's ordinary resizable frame, with minimise but no maximise.
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+constexpr DWORD kFrameStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 
 void RegisterMainClass(HINSTANCE instance, WNDPROC WindowProcOf) {
     WNDCLASSEXW windowClass{};
@@ -69,8 +70,8 @@ bool SameLook(const FieldState& a, const FieldState& b) {
 frmMain::frmMain(HINSTANCE instance) : m_app(ReadAppInfo()), m_shown(m_model.State()) {
     RegisterMainClass(instance, &frmMain::WindowProc);
     CreateWindowExW(0, kMainWindowClass, Wide(m_shown.title).c_str(), kFrameStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMainMenu(), instance,
-                    this);
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMainMenu(),
+                    instance, this);
     CreateControls();
     Layout(WindowDpi(m_window));
     SizeAndCentre(m_window, design::kClientWidth, design::kClientHeight);
@@ -90,7 +91,8 @@ void frmMain::CreateControls() {
     m_lblAFS = CreateLabel(m_window, design::lblAFS, kLblAfsId);
     m_txtHex.edit = CreateField(m_window, design::txtHex, kTxtHexId);
     m_Label1 = CreateLabel(m_window, design::Label1, kLabel1Id);
-    for (Field* field : {&m_txtDec, &m_txtAFS, &m_txtHex}) field->lastSeen = WindowText(field->edit);
+    for (Field* field : {&m_txtDec, &m_txtAFS, &m_txtHex})
+        field->lastSeen = WindowText(field->edit);
     // From the design state to the model's start-up state, before anything
     // shows.
     Render();
@@ -106,7 +108,8 @@ void frmMain::Layout(UINT dpi) {
     m_dpi = dpi;
     const ScreenUnits units{dpi};
     HFONT font = CreateDesignFont(design::kFontPoints, FW_NORMAL, dpi);
-    for (HWND control : {m_txtDec.edit, m_txtAFS.edit, m_txtHex.edit, m_lblDec, m_lblAFS, m_Label1}) {
+    for (HWND control :
+         {m_txtDec.edit, m_txtAFS.edit, m_txtHex.edit, m_lblDec, m_lblAFS, m_Label1}) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     DeleteObject(m_font);
@@ -133,8 +136,7 @@ void frmMain::Render() {
     SetActionMarks(GetMenu(m_window), state.checked);
 }
 
-void frmMain::RenderField(Field& field, const FieldState& state,
-                          const FieldState& before) {
+void frmMain::RenderField(Field& field, const FieldState& state, const FieldState& before) {
     const std::wstring text = Wide(state.text);
     if (WindowText(field.edit) != text) {
         // The EDIT notifies this write like an edit: the guard drops it.
@@ -145,7 +147,8 @@ void frmMain::RenderField(Field& field, const FieldState& state,
     if (state.rect.top != before.rect.top || state.rect.left != before.rect.left) {
         Place(field.edit, units, state.rect);
     }
-    if (state.enabled != (IsWindowEnabled(field.edit) != FALSE)) EnableWindow(field.edit, state.enabled);
+    if (state.enabled != (IsWindowEnabled(field.edit) != FALSE))
+        EnableWindow(field.edit, state.enabled);
     if (!SameLook(state, before)) InvalidateRect(field.edit, nullptr, TRUE);
 }
 
@@ -202,7 +205,8 @@ bool frmMain::SetPointer() {
     POINT point{};
     GetCursorPos(&point);
     ScreenToClient(m_window, &point);
-    const FieldState* field = FieldStateOf(ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE));
+    const FieldState* field =
+        FieldStateOf(ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE));
     if (field == nullptr || field->pointer != design::MousePointer::NoDrop) return false;
     SetCursor(LoadCursorW(nullptr, IDC_NO));
     return true;
@@ -225,8 +229,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             if (const FieldState* field = FieldStateOf(reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(
-                    m_colours.Paint(reinterpret_cast<HDC>(wParam), field->backColor, field->enabled));
+                return reinterpret_cast<LRESULT>(m_colours.Paint(reinterpret_cast<HDC>(wParam),
+                                                                 field->backColor, field->enabled));
             }
             break;
         case WM_SETCURSOR:
@@ -244,8 +248,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED: {
             Layout(HIWORD(wParam));
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(m_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
         case WM_CLOSE:
@@ -261,7 +266,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

@@ -76,15 +76,16 @@ HBITMAP DecodeJpegResource(HINSTANCE instance, int resourceId, int width, int he
                                    IID_PPV_ARGS(factory.Out()))) &&
         SUCCEEDED(factory->CreateStream(stream.Out())) &&
         SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data), bytes.size)) &&
-        SUCCEEDED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                                   decoder.Out())) &&
+        SUCCEEDED(factory->CreateDecoderFromStream(
+            stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Out())) &&
         SUCCEEDED(decoder->GetFrame(0, frame.Out())) &&
         SUCCEEDED(factory->CreateBitmapScaler(scaler.Out())) &&
-        SUCCEEDED(scaler->Initialize(frame.get(), static_cast<UINT>(width), static_cast<UINT>(height),
-                                     WICBitmapInterpolationModeFant)) &&
+        SUCCEEDED(scaler->Initialize(frame.get(), static_cast<UINT>(width),
+                                     static_cast<UINT>(height), WICBitmapInterpolationModeFant)) &&
         SUCCEEDED(factory->CreateFormatConverter(converter.Out())) &&
-        SUCCEEDED(converter->Initialize(scaler.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
-                                        nullptr, 0.0, WICBitmapPaletteTypeCustom));
+        SUCCEEDED(converter->Initialize(scaler.get(), GUID_WICPixelFormat32bppBGR,
+                                        WICBitmapDitherTypeNone, nullptr, 0.0,
+                                        WICBitmapPaletteTypeCustom));
     if (!decoded) return nullptr;
     return CopyToBitmap(converter.get(), width, height);
 }

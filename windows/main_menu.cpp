@@ -14,14 +14,17 @@ constexpr int kActionBase = 100;
 constexpr int kHelpBase = 200;
 
 // The headers define the flags as long.
-constexpr UINT MarkFlag(bool checked) { return static_cast<UINT>(checked ? MF_CHECKED : MF_UNCHECKED); }
+constexpr UINT MarkFlag(bool checked) {
+    return static_cast<UINT>(checked ? MF_CHECKED : MF_UNCHECKED);
+}
 
 template <std::size_t N>
 HMENU CreatePopup(const std::array<design::MenuItemDesign, N>& items, int base) {
     HMENU popup = CreatePopupMenu();
     for (std::size_t i = 0; i < N; ++i) {
         const UINT flags = MF_STRING | MarkFlag(items[i].checked);
-        AppendMenuW(popup, flags, static_cast<UINT_PTR>(base) + i + 1, Wide(items[i].caption).c_str());
+        AppendMenuW(popup, flags, static_cast<UINT_PTR>(base) + i + 1,
+                    Wide(items[i].caption).c_str());
     }
     return popup;
 }
@@ -30,9 +33,11 @@ HMENU CreatePopup(const std::array<design::MenuItemDesign, N>& items, int base) 
 
 HMENU CreateMainMenu() {
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopup(design::mnuActionItems, kActionBase)),
+    AppendMenuW(bar, MF_POPUP,
+                reinterpret_cast<UINT_PTR>(CreatePopup(design::mnuActionItems, kActionBase)),
                 Wide(design::mnuActionCaption).c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopup(design::mnuHelpItems, kHelpBase)),
+    AppendMenuW(bar, MF_POPUP,
+                reinterpret_cast<UINT_PTR>(CreatePopup(design::mnuHelpItems, kHelpBase)),
                 Wide(design::mnuHelpCaption).c_str());
     return bar;
 }

@@ -78,7 +78,8 @@ void SizeAndCentre(HWND window, int width, int height) {
     const RECT& area = monitor.rcWork;
     const int left = area.left + (area.right - area.left - outerWidth) / 2;
     const int top = area.top + (area.bottom - area.top - outerHeight) / 2;
-    SetWindowPos(window, nullptr, left, top, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, left, top, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace zembra::win

@@ -9,7 +9,8 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) -> LRESULT {
         if (message == WM_DESTROY) PostQuitMessage(0);
         return DefWindowProcW(window, message, wParam, lParam);
     };
@@ -23,13 +24,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         AppendMenuW(popup, MF_STRING, 1, L"Item");
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption);
     }
-    HWND window = CreateWindowExW(0, L"Zembra.Floor", L"Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  211, 200, nullptr, bar, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"Zembra.Floor", L"Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 211, 200, nullptr, bar, instance, nullptr);
     for (int row = 0; row < 3; ++row) {
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"0", WS_CHILD | WS_VISIBLE, 68, 12 + row * 36, 109, 28, window,
-                        nullptr, instance, nullptr);
-        CreateWindowExW(0, L"STATIC", L"DEC", WS_CHILD | WS_VISIBLE, 16, 20 + row * 36, 49, 25, window, nullptr,
-                        instance, nullptr);
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"0", WS_CHILD | WS_VISIBLE, 68, 12 + row * 36,
+                        109, 28, window, nullptr, instance, nullptr);
+        CreateWindowExW(0, L"STATIC", L"DEC", WS_CHILD | WS_VISIBLE, 16, 20 + row * 36, 49, 25,
+                        window, nullptr, instance, nullptr);
     }
     ShowWindow(window, show);
     UpdateWindow(window);

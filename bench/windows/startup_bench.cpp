@@ -35,18 +35,21 @@ double TimeOnce(const Program& program) {
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + program.path + L"\"";
     const auto start = std::chrono::steady_clock::now();
-    if (!CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process)) {
         return -1;
     }
     HWND window = nullptr;
-    while ((window = FindWindowW(program.windowClass.c_str(), nullptr)) == nullptr || !IsWindowVisible(window)) {
+    while ((window = FindWindowW(program.windowClass.c_str(), nullptr)) == nullptr ||
+           !IsWindowVisible(window)) {
         Sleep(1);
     }
     WaitForInputIdle(process.hProcess, 5000);
-    const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return elapsed;
@@ -64,7 +67,9 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const std::string argument = argv[i];
         const std::size_t equals = argument.find('=');
-        programs.push_back({Wide(argument.substr(0, equals).c_str()), Wide(argument.substr(equals + 1).c_str()), {}});
+        programs.push_back({Wide(argument.substr(0, equals).c_str()),
+                            Wide(argument.substr(equals + 1).c_str()),
+                            {}});
     }
     for (int round = 0; round < rounds; ++round) {
         for (Program& program : programs) program.milliseconds.push_back(TimeOnce(program));
@@ -72,8 +77,8 @@ int main(int argc, char** argv) {
     for (Program& program : programs) {
         std::sort(program.milliseconds.begin(), program.milliseconds.end());
         std::printf("%ls: median %.0f ms (%.0f to %.0f) over %d starts\n", program.path.c_str(),
-                    program.milliseconds[program.milliseconds.size() / 2], program.milliseconds.front(),
-                    program.milliseconds.back(), rounds);
+                    program.milliseconds[program.milliseconds.size() / 2],
+                    program.milliseconds.front(), program.milliseconds.back(), rounds);
     }
     return 0;
 }

@@ -36,7 +36,8 @@ protected:
     static HWND Main() { return s_program->main; }
     static HWND Control(int id) { return GetDlgItem(Main(), id); }
     static void Type(int id, const wchar_t* keys) {
-        for (const wchar_t* key = keys; *key != L'\0'; ++key) SendMessageW(Control(id), WM_CHAR, *key, 0);
+        for (const wchar_t* key = keys; *key != L'\0'; ++key)
+            SendMessageW(Control(id), WM_CHAR, *key, 0);
     }
     static void Switch() { SendMessageW(Main(), WM_COMMAND, 101, 0); }
 
@@ -103,15 +104,18 @@ TEST_F(Driven, TypingPaintsReadableFields) {
         if (step.switchFirst) Switch();
         Type(step.field, step.keys);
         using FieldBack = std::pair<int, COLORREF>;
-        for (const auto& [id, back] : {FieldBack{kTxtDecId, step.decBack}, FieldBack{kTxtAfsId, step.afsBack},
-                                       FieldBack{kTxtHexId, kValidColor}}) {
+        for (const auto& [id, back] :
+             {FieldBack{kTxtDecId, step.decBack}, FieldBack{kTxtAfsId, step.afsBack},
+              FieldBack{kTxtHexId, kValidColor}}) {
             SCOPED_TRACE(id);
             // The program paints when it gets round to it.
             FieldPixels pixels;
-            WaitFor([&, id = id, back = back] {
-                pixels = Capture(Main()).Field(ClientRectOf(Control(id)));
-                return pixels.background == back && pixels.textContrast > 0;
-            }, std::chrono::seconds(2));
+            WaitFor(
+                [&, id = id, back = back] {
+                    pixels = Capture(Main()).Field(ClientRectOf(Control(id)));
+                    return pixels.background == back && pixels.textContrast > 0;
+                },
+                std::chrono::seconds(2));
             EXPECT_EQ(pixels.background, back);
             EXPECT_GE(pixels.textContrast, 4.5);
         }
@@ -133,7 +137,8 @@ TEST_F(Driven, HelpBoxesShowTheTextsExactly) {
         std::string text;
         const char* title;
     };
-    for (const Box& box : {Box{201, HelpText(), kHelpTitle}, Box{202, LicenceText(), kLicenceTitle}}) {
+    for (const Box& box :
+         {Box{201, HelpText(), kHelpTitle}, Box{202, LicenceText(), kLicenceTitle}}) {
         SCOPED_TRACE(box.title);
         PostMessageW(Main(), WM_COMMAND, static_cast<WPARAM>(box.command), 0);
         const MessageBoxProbe probe = WaitForMessageBox(Main());
@@ -157,8 +162,10 @@ TEST_F(Driven, AboutWindowShowsAndClosesItself) {
         const auto opened = std::chrono::steady_clock::now();
         PostMessageW(Main(), WM_COMMAND, 203, 0);
         HWND about = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (about = FindWindowW(kAboutWindowClass, nullptr)) != nullptr &&
-                                         IsWindowVisible(about); }));
+        ASSERT_TRUE(WaitFor([&] {
+            return (about = FindWindowW(kAboutWindowClass, nullptr)) != nullptr &&
+                   IsWindowVisible(about);
+        }));
         EXPECT_EQ(TextOf(about), L"  Zembra");
         EXPECT_TRUE(GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
         EXPECT_FALSE(GetWindowLongPtrW(about, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
@@ -169,12 +176,14 @@ TEST_F(Driven, AboutWindowShowsAndClosesItself) {
         EXPECT_LE(CentreOffset(about), 1);
         EXPECT_FALSE(IsWindowEnabled(Main()));
         EXPECT_EQ(AboutLabelTexts(about),
-                  (std::vector<std::wstring>{L"Another Cheesy Application", L"by", L"Kestavo Software", L"Zembra",
-                                             L"Version: 1.0.1", L"Copyright (C) 2026 Kestavo Software"}));
+                  (std::vector<std::wstring>{L"Another Cheesy Application", L"by",
+                                             L"Kestavo Software", L"Zembra", L"Version: 1.0.1",
+                                             L"Copyright (C) 2026 Kestavo Software"}));
         EXPECT_GT(Capture(about).DistinctColours(), 1000);
         if (opening == 2) PostMessageW(about, WM_CLOSE, 0, 0);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }, std::chrono::seconds(10)));
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - opened).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - opened).count();
         if (opening == 1) {
             EXPECT_GE(seconds, 7.4);
             EXPECT_LE(seconds, 8.5);
@@ -189,7 +198,8 @@ TEST(ProgramFile, VersionInformationAndIcon) {
     DWORD ignored = 0;
     std::vector<char> block(GetFileVersionInfoSizeW(g_program.c_str(), &ignored));
     ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(GetFileVersionInfoW(g_program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    ASSERT_TRUE(
+        GetFileVersionInfoW(g_program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
     void* data = nullptr;
     UINT size = 0;
     ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", &data, &size));
@@ -198,15 +208,17 @@ TEST(ProgramFile, VersionInformationAndIcon) {
     EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(1, 0));
     EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
     EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(1, 0));
-    for (const auto& [key, want] : {std::pair{L"CompanyName", L"Kestavo Software"}, std::pair{L"ProductName", L"Zembra"},
-                                    std::pair{L"LegalCopyright", L"Copyright (C) 2026 Kestavo Software"},
-                                    std::pair{L"FileVersion", L"1.0.0.1"}, std::pair{L"ProductVersion", L"1.0.0.1"}}) {
+    for (const auto& [key, want] :
+         {std::pair{L"CompanyName", L"Kestavo Software"}, std::pair{L"ProductName", L"Zembra"},
+          std::pair{L"LegalCopyright", L"Copyright (C) 2026 Kestavo Software"},
+          std::pair{L"FileVersion", L"1.0.0.1"}, std::pair{L"ProductVersion", L"1.0.0.1"}}) {
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904b0\\") + key;
         ASSERT_TRUE(VerQueryValueW(block.data(), path.c_str(), &data, &size));
         EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(data)), want);
     }
 
-    HMODULE file = LoadLibraryExW(g_program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE file = LoadLibraryExW(g_program.c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(file, nullptr);
     HRSRC group = FindResourceW(file, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));
     ASSERT_NE(group, nullptr);

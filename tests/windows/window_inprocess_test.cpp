@@ -112,7 +112,8 @@ void WindowSteps::Run(const Step& step) {
             SendMessageW(input, EM_SETSEL, static_cast<WPARAM>(length), length);
             break;
     }
-    for (const wchar_t* key = step.keys; *key != L'\0'; ++key) SendMessageW(input, WM_CHAR, *key, 0);
+    for (const wchar_t* key = step.keys; *key != L'\0'; ++key)
+        SendMessageW(input, WM_CHAR, *key, 0);
 }
 
 TEST_F(WindowSteps, EachStepLeavesTheWindowAsExpected) {
@@ -165,7 +166,8 @@ TEST_F(WindowSteps, FocusPutsTheCaretAtTheEnd) {
         Pump();
         DWORD start = 0;
         DWORD end = 0;
-        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
         const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
         EXPECT_EQ(start, length);
         EXPECT_EQ(end, length);

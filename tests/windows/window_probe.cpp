@@ -33,8 +33,8 @@ RunningProgram::RunningProgram(const std::wstring& path) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + path + L"\"";
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
         return;
     }
     WaitFor(
@@ -48,7 +48,8 @@ RunningProgram::RunningProgram(const std::wstring& path) {
 RunningProgram::~RunningProgram() {
     if (process.hProcess == nullptr) return;
     PostMessageW(main, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
@@ -83,7 +84,8 @@ int CentreOffset(HWND window) {
 
 Capture::Capture(HWND window) {
     // Paints what is pending, inside the program, before the screen is read.
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
     RECT client{};
     GetClientRect(window, &client);
@@ -105,7 +107,8 @@ Capture::Capture(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     m_pixels.resize(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(m_height), m_pixels.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(m_height), m_pixels.data(), &info,
+              DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
@@ -188,7 +191,8 @@ MessageBoxProbe WaitForMessageBox(HWND owner) {
         EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), CollectWindow,
                           reinterpret_cast<LPARAM>(&windows));
         for (HWND window : windows) {
-            if (ClassOf(window) == L"#32770" && GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) {
+            if (ClassOf(window) == L"#32770" && GetWindow(window, GW_OWNER) == owner &&
+                IsWindowVisible(window)) {
                 box = window;
             }
         }

@@ -3,7 +3,7 @@
 # Windows has (no compiler runtime beside it). Run with -DOBJDUMP= and
 # -DPROGRAM=.
 cmake_policy(SET CMP0057 NEW)
-set(allowed COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll USER32.dll VERSION.dll)
+set(allowed ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll USER32.dll VERSION.dll)
 
 file(SIZE ${PROGRAM} size)
 if(size GREATER 524288)

@@ -20,8 +20,8 @@ namespace {
 void Shot(const char* name, HWND window, int margin) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    std::printf("SHOT %s %ld %ld %ld %ld\n", name, frame.left - margin, frame.top - margin, frame.right + margin,
-                frame.bottom + margin * 4);
+    std::printf("SHOT %s %ld %ld %ld %ld\n", name, frame.left - margin, frame.top - margin,
+                frame.right + margin, frame.bottom + margin * 4);
     std::fflush(stdout);
     std::string done;
     std::getline(std::cin, done);
@@ -33,7 +33,8 @@ void Type(HWND field, const wchar_t* keys) {
 }
 
 void Settle(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(300);
 }
 
@@ -41,7 +42,9 @@ HWND Opened(HWND main, int command, const wchar_t* windowClass) {
     PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(command), 0);
     if (windowClass == nullptr) return WaitForMessageBox(main).window;
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowW(windowClass, nullptr)) != nullptr && IsWindowVisible(found); });
+    WaitFor([&] {
+        return (found = FindWindowW(windowClass, nullptr)) != nullptr && IsWindowVisible(found);
+    });
     return found;
 }
 
@@ -64,7 +67,8 @@ int Run(const std::wstring& program) {
     Type(GetDlgItem(main, kTxtAfsId), L"16-000");
     Settle(main);
     Shot("windows-red-field", main, 20);
-    for (const auto& [name, command] : {std::pair{"windows-help", 201}, std::pair{"windows-licence", 202}}) {
+    for (const auto& [name, command] :
+         {std::pair{"windows-help", 201}, std::pair{"windows-licence", 202}}) {
         HWND box = Opened(main, command, nullptr);
         Settle(box);
         Shot(name, box, 10);

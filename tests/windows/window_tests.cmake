@@ -6,14 +6,15 @@
 add_executable(window_inprocess_tests window_inprocess_test.cpp)
 zembra_without_qt(window_inprocess_tests)
 target_link_libraries(window_inprocess_tests PRIVATE zembra_windows zembra_resources GTest::gtest)
-target_link_options(window_inprocess_tests PRIVATE -static)
-gtest_discover_tests(window_inprocess_tests DISCOVERY_TIMEOUT 60)
+add_dependencies(window_inprocess_tests zembra_wine_prefix)
+# One run for the suite: every start of a Windows program under Wine costs
+# seconds.
+add_test(NAME window_inprocess COMMAND window_inprocess_tests)
 
 add_executable(window_driver_tests window_driver_test.cpp window_probe.cpp)
 zembra_without_qt(window_driver_tests)
 target_link_libraries(window_driver_tests PRIVATE zembra_windows GTest::gtest)
-target_link_options(window_driver_tests PRIVATE -static)
-add_dependencies(window_driver_tests zembra)
+add_dependencies(window_driver_tests zembra zembra_wine_prefix)
 # One run: the program is started once for the whole suite.
 add_test(NAME window_driver COMMAND window_driver_tests $<TARGET_FILE:zembra>)
 set_tests_properties(window_driver PROPERTIES TIMEOUT 60)
@@ -28,4 +29,3 @@ add_test(NAME window_program_file
 add_executable(window_screens window_screens.cpp window_probe.cpp)
 zembra_without_qt(window_screens)
 target_link_libraries(window_screens PRIVATE zembra_windows)
-target_link_options(window_screens PRIVATE -static)
