@@ -93,7 +93,9 @@ TEST_F(Driven, TypingPaintsReadableFields) {
         COLORREF decBack;
         COLORREF afsBack;
     };
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);  // a field not painted yet
     const Step steps[] = {
+        {"start", false, kTxtDecId, L"", kValidColor, face},
         {"decimal", false, kTxtDecId, L"1234", kValidColor, kValidColor},
         {"out of range", false, kTxtDecId, L"9", kValidColor, kInvalidColor},
         {"switched, AFS refused", true, kTxtAfsId, L"x", kInvalidColor, kInvalidColor},

@@ -149,26 +149,41 @@ TEST_F(WindowSteps, StartsInDecimalToAfs) {
 }
 
 // The caret stands behind the last character once the focus has been
-// handled, however the field got it.
+// handled, however the field got it: a click into the middle of the text
+// included, which places the caret when the button is released.
 TEST_F(WindowSteps, FocusPutsTheCaretAtTheEnd) {
     struct Case {
         const char* name;
         bool switchFirst;
         int field;
+        bool byClick;
     };
-    for (const Case& c : {Case{"txtDec", false, kTxtDecId}, Case{"txtAFS", true, kTxtAfsId}}) {
+    for (const Case& c :
+         {Case{"txtDec", false, kTxtDecId, false}, Case{"txtDec clicked", false, kTxtDecId, true},
+          Case{"txtAFS", true, kTxtAfsId, false}, Case{"txtAFS clicked", false, kTxtAfsId, true}}) {
         SCOPED_TRACE(c.name);
         if (c.switchFirst) SendMessageW(m_window.hwnd(), WM_COMMAND, 101, 0);
         HWND field = Control(c.field);
+        SendMessageW(field, EM_SETSEL, 0, -1);
+        SendMessageW(field, WM_CHAR, L'7', 0);
+        SendMessageW(field, WM_CHAR, L'7', 0);
         SetFocus(nullptr);
         SendMessageW(field, EM_SETSEL, 0, 0);
-        SetFocus(field);
+        if (c.byClick) {
+            const LPARAM left = MAKELPARAM(8, 8);
+            SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, left);
+            Pump();
+            SendMessageW(field, WM_LBUTTONUP, 0, left);
+        } else {
+            SetFocus(field);
+        }
         Pump();
         DWORD start = 0;
         DWORD end = 0;
         SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
         const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
+        EXPECT_EQ(GetFocus(), field);
         EXPECT_EQ(start, length);
         EXPECT_EQ(end, length);
     }
