@@ -61,6 +61,12 @@ void SetTextIfChanged(HWND control, const std::wstring& text) {
     if (WindowText(control) != text) SetWindowTextW(control, text.c_str());
 }
 
+// Puts `field` right after `label` in the order of the window's children.
+void FollowLabel(HWND field, HWND label) {
+    if (GetWindow(field, GW_HWNDPREV) == label) return;
+    SetWindowPos(field, label, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool SameLook(const FieldState& a, const FieldState& b) {
     return a.backColor == b.backColor && a.enabled == b.enabled;
 }
@@ -84,13 +90,15 @@ frmMain::~frmMain() {
 }
 
 void frmMain::CreateControls() {
-    // Created in the design's tab order, which is the order Tab follows.
-    m_txtDec.edit = CreateField(m_window, design::txtDec, kTxtDecId);
-    m_txtAFS.edit = CreateField(m_window, design::txtAFS, kTxtAfsId);
+    // Each field comes right after the label beside it: screen readers name
+    // a field by the label before it. Only one field at a time takes input,
+    // so Tab, which follows the same order, has only that one to visit.
     m_lblDec = CreateLabel(m_window, design::lblDec, kLblDecId);
+    m_txtDec.edit = CreateField(m_window, design::txtDec, kTxtDecId);
     m_lblAFS = CreateLabel(m_window, design::lblAFS, kLblAfsId);
-    m_txtHex.edit = CreateField(m_window, design::txtHex, kTxtHexId);
+    m_txtAFS.edit = CreateField(m_window, design::txtAFS, kTxtAfsId);
     m_Label1 = CreateLabel(m_window, design::Label1, kLabel1Id);
+    m_txtHex.edit = CreateField(m_window, design::txtHex, kTxtHexId);
     for (Field* field : {&m_txtDec, &m_txtAFS, &m_txtHex})
         field->lastSeen = WindowText(field->edit);
     // From the design state to the model's start-up state, before anything
@@ -134,6 +142,10 @@ void frmMain::Render() {
     SetTextIfChanged(m_Label1, Wide(state.Label1));
     SetTextIfChanged(m_window, Wide(state.title));
     SetActionMarks(GetMenu(m_window), state.checked);
+    // The upper label names the field typed into, the lower one the other.
+    const bool decUpper = state.upperField == EntryField::txtDec;
+    FollowLabel(decUpper ? m_txtDec.edit : m_txtAFS.edit, m_lblDec);
+    FollowLabel(decUpper ? m_txtAFS.edit : m_txtDec.edit, m_lblAFS);
 }
 
 void frmMain::RenderField(Field& field, const FieldState& state, const FieldState& before) {

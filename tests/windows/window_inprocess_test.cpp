@@ -134,6 +134,10 @@ TEST_F(WindowSteps, EachStepLeavesTheWindowAsExpected) {
         EXPECT_FALSE(IsWindowEnabled(Control(kTxtHexId)));
         EXPECT_EQ(WindowText(Control(kLblDecId)), step.decimalToAfs ? L"DEC" : L"AFS");
         EXPECT_EQ(WindowText(Control(kLblAfsId)), step.decimalToAfs ? L"AFS" : L"DEC");
+        // Screen readers name a field by the label before it.
+        EXPECT_EQ(WindowText(GetWindow(Control(kTxtDecId), GW_HWNDPREV)), L"DEC");
+        EXPECT_EQ(WindowText(GetWindow(Control(kTxtAfsId), GW_HWNDPREV)), L"AFS");
+        EXPECT_EQ(WindowText(GetWindow(Control(kTxtHexId), GW_HWNDPREV)), L"HEX");
         EXPECT_EQ(AnsweredBackground(m_window.hwnd(), Control(kTxtDecId)), step.decBack);
         EXPECT_EQ(AnsweredBackground(m_window.hwnd(), Control(kTxtAfsId)), step.afsBack);
     }
