@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+// Weighing the splits: each row's call words and department, the evidence
+// that rows and neighbouring rows give, and each split's score from it.
+#include "lists/fleetmaps.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "lists/splits.h"
+
+namespace zembra::lists {
+
+namespace {
+
+constexpr int kIdCount = 2048;
+// Splits that score within this of the best are not told apart; it grows
+// with the evidence, so that a few stray rows in a large listing do not
+// decide.
+constexpr long kLeastMargin = 3;
+constexpr long kEvidencePerMarginPoint = 40;
+
+bool WordCharacter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           byte >= 0x80;
+}
+
+std::string Upper(std::string_view word) {
+    std::string upper(word);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!WordCharacter(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && WordCharacter(text[end])) ++end;
+        words.push_back(Upper(text.substr(i, end - i)));
+        i = end;
+    }
+    return words;
+}
+
+enum class Call { None, Agency, Fleet };
+
+// What a row's words say: whether it is a call, its department and unit.
+struct Labels {
+    Call call = Call::None;
+    std::string department;  // empty for a row without a name
+    std::string unit;        // the department and its second word without digits
+};
+
+bool Has(const std::vector<std::string>& words, std::initializer_list<std::string_view> wanted) {
+    return std::any_of(words.begin(), words.end(), [wanted](const std::string& word) {
+        return std::find(wanted.begin(), wanted.end(), word) != wanted.end();
+    });
+}
+
+Labels LabelsOf(const FleetmapRow& row) {
+    Labels labels;
+    const std::vector<std::string> name = Words(row.name);
+    std::vector<std::string> all = Words(row.description);
+    all.insert(all.end(), name.begin(), name.end());
+    if (Has(all, {"ALL", "AGENCY"})) labels.call = Call::Agency;
+    if (labels.call == Call::None && Has(all, {"FLEET", "COMMON"})) labels.call = Call::Fleet;
+    // Stub names ("TG 1234 (09-102)") name no department.
+    if (name.empty() || (name[0] == "TG" && row.name.starts_with("TG "))) return labels;
+    labels.department = name[0];
+    if (name.size() < 2 || labels.call == Call::Agency) return labels;
+    const std::size_t digits = name[1].find_last_not_of("0123456789");
+    labels.unit = name[0] + " " + name[1].substr(0, digits == std::string::npos ? 0 : digits + 1);
+    return labels;
+}
+
+struct Place {
+    int agency, fleet, subfleet;
+};
+
+Place PlaceOf(int id, const Split& split) {
+    const auto [a, f, s] = split.bits;
+    return {id >> (f + s), (id >> s) & ((1 << f) - 1), id & ((1 << s) - 1)};
+}
+
+std::vector<Evidence> EvidenceOf(const std::vector<FleetmapRow>& rows) {
+    std::vector<Labels> labels;
+    for (const FleetmapRow& row : rows) labels.push_back(LabelsOf(row));
+    std::vector<Evidence> evidence;
+    std::optional<std::size_t> previous;  // the named row before, in ID order
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        using Kind = Evidence::Kind;
+        const Call call = labels[i].call;
+        if (call == Call::Agency) evidence.push_back({Kind::AgencyCall, i});
+        if (call == Call::Fleet) evidence.push_back({Kind::FleetCall, i});
+        if (call == Call::None && !labels[i].department.empty()) {
+            evidence.push_back({Kind::Ordinary, i});
+        }
+        if (labels[i].department.empty()) continue;
+        if (previous && rows[*previous].id != rows[i].id) {
+            const Labels& before = labels[*previous];
+            const bool sameDepartment = before.department == labels[i].department;
+            evidence.push_back({Kind::Department, *previous, i, sameDepartment});
+            if (sameDepartment && !before.unit.empty() && !labels[i].unit.empty()) {
+                evidence.push_back({Kind::Unit, *previous, i, before.unit == labels[i].unit});
+            }
+        }
+        previous = i;
+    }
+    return evidence;
+}
+
+SplitFit Fit(const Fleetmaps& weighed, const Split& split) {
+    SplitFit fit{split};
+    for (const Evidence& evidence : weighed.evidence) {
+        const int verdict = Verdict(weighed, evidence, split);
+        fit.score += verdict;
+        const bool pair =
+            evidence.kind == Evidence::Kind::Department || evidence.kind == Evidence::Kind::Unit;
+        if (pair) {
+            (verdict > 0 ? fit.pairsTogether : fit.pairsApart) += 1;
+        } else if (evidence.kind == Evidence::Kind::Ordinary) {
+            fit.ordinaryOnCalls += verdict < 0;
+        } else {
+            (verdict > 0 ? fit.callsPlaced : fit.callsMisplaced) += 1;
+        }
+    }
+    return fit;
+}
+
+}  // namespace
+
+std::vector<FleetmapRow> FleetmapRows(const Listing& listing) {
+    std::vector<FleetmapRow> rows;
+    const Columns& columns = listing.columns;
+    for (const ListingRow& row : listing.rows) {
+        if (!row.id || *row.id >= kIdCount) continue;
+        std::string_view name;
+        for (const std::size_t column : {columns.alphaTag, columns.name, columns.description}) {
+            name = TrimBlanks(FieldAt(row.fields, column));
+            if (!name.empty()) break;
+        }
+        rows.push_back({*row.id, std::string(name),
+                        std::string(TrimBlanks(FieldAt(row.fields, columns.description))),
+                        listing.name + ":" + std::to_string(row.line)});
+    }
+    return rows;
+}
+
+std::vector<FleetmapRow> FleetmapRows(const HeardGroups& groups, std::string_view logName) {
+    std::vector<FleetmapRow> rows;
+    for (const auto& [id, heard] : groups) {
+        if (id < kIdCount) rows.push_back({id, "", "", Printable(logName, kWhole)});
+    }
+    return rows;
+}
+
+int Verdict(const Fleetmaps& weighed, const Evidence& evidence, const Split& split) {
+    const Place place = PlaceOf(weighed.rows[evidence.row].id, split);
+    const auto agrees = [&evidence](bool together) { return together == evidence.same ? 1 : -1; };
+    switch (evidence.kind) {
+        case Evidence::Kind::AgencyCall:
+            return place.fleet == 0 && place.subfleet == 0 ? 1 : -1;
+        case Evidence::Kind::FleetCall:
+            return place.subfleet == 0 ? 1 : -1;
+        case Evidence::Kind::Ordinary:
+            return place.subfleet == 0 ? -1 : 0;
+        case Evidence::Kind::Department:
+            return agrees(place.agency == PlaceOf(weighed.rows[evidence.other].id, split).agency);
+        case Evidence::Kind::Unit: {
+            const Place other = PlaceOf(weighed.rows[evidence.other].id, split);
+            return agrees(place.agency == other.agency && place.fleet == other.fleet);
+        }
+    }
+    return 0;
+}
+
+Fleetmaps WeighSplits(std::vector<FleetmapRow> rows) {
+    Fleetmaps weighed;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const FleetmapRow& a, const FleetmapRow& b) { return a.id < b.id; });
+    weighed.rows = std::move(rows);
+    weighed.evidence = EvidenceOf(weighed.rows);
+    for (const Split& split : AllSplits()) weighed.ranked.push_back(Fit(weighed, split));
+    std::stable_sort(weighed.ranked.begin(), weighed.ranked.end(),
+                     [](const SplitFit& a, const SplitFit& b) { return a.score > b.score; });
+    const long margin = std::max(
+        kLeastMargin, static_cast<long>(weighed.evidence.size()) / kEvidencePerMarginPoint);
+    const long best = weighed.ranked.front().score;
+    weighed.alike = static_cast<std::size_t>(
+        std::count_if(weighed.ranked.begin(), weighed.ranked.end(),
+                      [best, margin](const SplitFit& fit) { return fit.score > best - margin; }));
+    return weighed;
+}
+
+}  // namespace zembra::lists

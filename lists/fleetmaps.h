@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// Which agency-fleet-subfleet split fits a system, weighed from its listing
+// or what a decoder heard of it. Under the split a system was planned with,
+// EDACS puts each agency's call at fleet 0, subfleet 0 and each fleet's call
+// at subfleet 0, and ordinary groups elsewhere; the groups of one department
+// (one tag prefix) share an agency, and those of one unit ("TPD D1", "TPD
+// D2") share a fleet. Each split is scored by how many rows and neighbouring
+// rows agree with that, and the ranking says when the evidence is too thin
+// to tell splits apart.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lists/decoder_log.h"
+#include "lists/listing.h"
+
+namespace zembra::lists {
+
+// A talk group as the weighing sees it: its ID, its name and description,
+// and where it was read ("listing.csv:12").
+struct FleetmapRow {
+    int id = 0;
+    std::string name;
+    std::string description;
+    std::string where;
+};
+
+// A listing's rows with an ID below 2048; a name is the Alpha Tag, else the
+// Name, else the Description column. Heard groups have no names.
+std::vector<FleetmapRow> FleetmapRows(const Listing& listing);
+std::vector<FleetmapRow> FleetmapRows(const HeardGroups& groups, std::string_view logName);
+
+// What one row or pair of neighbouring rows says about a split.
+struct Evidence {
+    enum class Kind { AgencyCall, FleetCall, Ordinary, Department, Unit } kind;
+    std::size_t row = 0;    // into the rows weighed
+    std::size_t other = 0;  // the pair's second row
+    bool same = false;      // the pair shares its department or unit
+};
+
+struct SplitFit {
+    Split split;
+    long score = 0;
+    long callsPlaced = 0, callsMisplaced = 0, ordinaryOnCalls = 0;
+    long pairsTogether = 0, pairsApart = 0;  // department and unit pairs agreeing, or not
+};
+
+struct Fleetmaps {
+    std::vector<FleetmapRow> rows;
+    std::vector<Evidence> evidence;
+    std::vector<SplitFit> ranked;  // all 45, best first
+    std::size_t alike = 0;         // how many of the first fit about as well as the best
+};
+
+Fleetmaps WeighSplits(std::vector<FleetmapRow> rows);
+
+// +1 where the evidence supports the split, -1 where it contradicts it, 0 for neither.
+int Verdict(const Fleetmaps& weighed, const Evidence& evidence, const Split& split);
+
+// The report: a line per split, the rows that decided the best three, the
+// best split's options, and how sure the ranking is. `source` is "listing"
+// or "log".
+std::string FleetmapReport(const Fleetmaps& weighed, std::string_view source);
+
+}  // namespace zembra::lists

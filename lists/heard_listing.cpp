@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+// Writing heard talk groups as a listing, alone or merged into one.
+#include "lists/heard_listing.h"
+
+#include <set>
+
+#include "lists/writers.h"
+
+namespace zembra::lists {
+
+namespace {
+
+constexpr int kIdCount = 2048;
+
+std::string Form(int id, IdForm form, const Split& split) {
+    std::string text;
+    if (form == IdForm::Afs && id >= kIdCount) return text;  // Extended Addressing has no AFS
+    AppendId(text, id, form, split);
+    return text;
+}
+
+// The heard columns go after the header's columns, before any extra field.
+void AddHeard(Fields& row, std::size_t at, const Heard* heard) {
+    if (row.size() < at) row.resize(at);
+    const auto where = row.begin() + static_cast<std::ptrdiff_t>(at);
+    if (!heard) {
+        row.insert(where, {"0", "", "", "0", ""});
+        return;
+    }
+    row.insert(where, {std::to_string(heard->lines), heard->first, heard->last,
+                       std::to_string(heard->radios.size()), KindWords(heard->kinds)});
+}
+
+// A row of the listing's shape for a group it lacks: its ID in each ID
+// column's form, its stub name where the listing keeps names.
+Fields StubRow(const Listing& listing, int id, const Split& split) {
+    const Columns& columns = listing.columns;
+    Fields row(listing.header.size());
+    const auto put = [&row](std::size_t column, std::string text) {
+        if (column < row.size()) row[column] = std::move(text);
+    };
+    put(columns.id, Form(id, columns.id == columns.hex ? IdForm::Hex : IdForm::Decimal, split));
+    if (columns.id == columns.afs && id < kIdCount) put(columns.id, Form(id, IdForm::Afs, split));
+    if (columns.id != columns.decimal) put(columns.decimal, Form(id, IdForm::Decimal, split));
+    if (columns.id != columns.afs) put(columns.afs, Form(id, IdForm::Afs, split));
+    if (columns.id != columns.hex) put(columns.hex, Form(id, IdForm::Hex, split));
+    for (const std::size_t name : {columns.alphaTag, columns.name, columns.description}) {
+        if (name >= row.size()) continue;
+        row[name] = StubName(id, split);
+        break;
+    }
+    return row;
+}
+
+void AppendRow(std::string& out, const Fields& row, const Layout& layout) {
+    AppendFields(out, row, layout.delimiter);
+    out += layout.lineEnd;
+}
+
+}  // namespace
+
+std::string StubName(int id, const Split& split) {
+    if (id >= kIdCount) return "TG " + std::to_string(id);
+    return "TG " + std::to_string(id) + " (" + Form(id, IdForm::Afs, split) + ")";
+}
+
+std::string HeardListing(const HeardGroups& groups, const Split& split) {
+    std::string out = "Decimal,AFS,Hex,Alpha Tag";
+    for (const std::string_view column : kHeardColumns) out.append(",").append(column);
+    out += '\n';
+    for (const auto& [id, heard] : groups) {
+        Fields row = {Form(id, IdForm::Decimal, split), Form(id, IdForm::Afs, split),
+                      Form(id, IdForm::Hex, split), StubName(id, split)};
+        AddHeard(row, row.size(), &heard);
+        AppendRow(out, row, Layout{});
+    }
+    return out;
+}
+
+std::string MergedListing(const Listing& listing, const HeardGroups& groups, const Split& split) {
+    std::string out = listing.layout.byteOrderMark ? std::string(kUtf8ByteOrderMark) : "";
+    Fields header = listing.header;
+    header.insert(header.end(), kHeardColumns.begin(), kHeardColumns.end());
+    AppendRow(out, header, listing.layout);
+    std::set<int> listed;
+    for (const ListingRow& row : listing.rows) {
+        Fields merged = row.fields;
+        const auto heard = row.id ? groups.find(*row.id) : groups.end();
+        AddHeard(merged, listing.header.size(), heard == groups.end() ? nullptr : &heard->second);
+        AppendRow(out, merged, listing.layout);
+        if (row.id) listed.insert(*row.id);
+    }
+    for (const auto& [id, heard] : groups) {
+        if (listed.contains(id)) continue;
+        Fields stub = StubRow(listing, id, split);
+        AddHeard(stub, stub.size(), &heard);
+        AppendRow(out, stub, listing.layout);
+    }
+    return out;
+}
+
+}  // namespace zembra::lists
