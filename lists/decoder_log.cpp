@@ -245,7 +245,8 @@ struct LogReader::State {
             return Named("AFS '" + Printable(afs) + "' names no talk group");
         }
         const int group = static_cast<int>(*id);
-        if (ReadId(afs, options.split).id != group && ProVoiceId(afs) != group) {
+        const bool named = ReadId(afs, options.split).id == group || ProVoiceId(afs) == group;
+        if (options.splitKnown && !named) {
             const std::string under = SplitsNaming(afs, group);
             const std::string what = "AFS '" + Printable(afs) + "' is not talk group " +
                                      std::to_string(group) + " under ";

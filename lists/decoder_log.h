@@ -38,6 +38,9 @@ using HeardGroups = std::map<int, Heard>;
 struct LogOptions {
     Split split;            // the split the decoder was set to
     bool extended = false;  // read Extended Addressing calls (TGT:, 16-bit IDs)
+    // Whether each AFS text must name its talk group under `split`; not
+    // when the split is what the log is read to find.
+    bool splitKnown = true;
 };
 
 class LogReader {

@@ -24,10 +24,18 @@ std::string FitLine(const SplitFit& fit) {
     const long calls = fit.callsPlaced + fit.callsMisplaced;
     line += std::to_string(fit.callsPlaced) + " of " + Counted(calls, "call", "calls") +
             " in place, " + Counted(fit.pairsTogether, "neighbour agrees", "neighbours agree");
-    line += "; against: " + Counted(fit.callsMisplaced, "call", "calls") + " out of place, " +
-            Counted(fit.pairsApart, "neighbour disagrees", "neighbours disagree") + ", " +
-            Counted(fit.ordinaryOnCalls, "group", "groups") + " on a call's place";
-    return line;
+    const std::pair<long, std::string> against[] = {
+        {fit.callsMisplaced, Counted(fit.callsMisplaced, "call", "calls") + " out of place"},
+        {fit.pairsApart, Counted(fit.pairsApart, "neighbour disagrees", "neighbours disagree")},
+        {fit.ordinaryOnCalls,
+         Counted(fit.ordinaryOnCalls, "group", "groups") + " on a call's place"},
+        {fit.outsideCalls,
+         Counted(fit.outsideCalls, "row", "rows") + " outside their call's agency or fleet"}};
+    std::string said;
+    for (const auto& [count, words] : against) {
+        if (count > 0) said += (said.empty() ? "" : ", ") + words;
+    }
+    return line + "; against: " + (said.empty() ? "nothing" : said);
 }
 
 std::string Row(const Fleetmaps& weighed, std::size_t index, const Split& split) {
@@ -50,6 +58,13 @@ std::string Said(const Fleetmaps& weighed, const Evidence& evidence, const Split
                    (holds ? " is a fleet call at subfleet 0" : " is a fleet call off subfleet 0");
         case Evidence::Kind::Ordinary:
             return row + " is an ordinary group at subfleet 0, a fleet call's place";
+        case Evidence::Kind::AgencyMember:
+        case Evidence::Kind::FleetMember:
+            return row +
+                   (Verdict(weighed, evidence, split) == 0 ? " lies in the "
+                                                           : " lies outside the ") +
+                   (evidence.kind == Evidence::Kind::AgencyMember ? "agency" : "fleet") +
+                   " of its call " + Row(weighed, evidence.other, split);
         case Evidence::Kind::Department:
         case Evidence::Kind::Unit:
             break;

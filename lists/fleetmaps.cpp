@@ -4,6 +4,8 @@
 #include "lists/fleetmaps.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <optional>
 
 #include "lists/splits.h"
@@ -13,11 +15,11 @@ namespace zembra::lists {
 namespace {
 
 constexpr int kIdCount = 2048;
-// Splits that score within this of the best are not told apart; it grows
-// with the evidence, so that a few stray rows in a large listing do not
-// decide.
+// A split is told from another when it scores this much more, and the
+// points against it are at most a quarter of those for it.
 constexpr long kLeastMargin = 3;
-constexpr long kEvidencePerMarginPoint = 40;
+constexpr long kMostAgainst = 4;
+constexpr long kLeastUncalledRows = 5;
 
 bool WordCharacter(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -88,20 +90,75 @@ Place PlaceOf(int id, const Split& split) {
     return {id >> (f + s), (id >> s) & ((1 << f) - 1), id & ((1 << s) - 1)};
 }
 
+// Departments whose rows are evidence: those that name a call, their rows
+// together in ID order (in runs of three rows or more, on the whole), and
+// those of five rows or more in one run; all within 1,024 IDs, as no
+// agency under any split is larger. Stray rows that share a word
+// ("Unknown", "Data") are no department.
+std::vector<bool> Established(const std::vector<FleetmapRow>& rows,
+                              const std::vector<Labels>& labels) {
+    struct Seen {
+        long rows = 0, runs = 0;
+        bool call = false;
+        int first = kIdCount, last = 0;
+    };
+    std::map<std::string, Seen> departments;
+    const std::string* before = nullptr;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& department = labels[i].department;
+        if (department.empty()) continue;
+        Seen& seen = departments[department];
+        ++seen.rows;
+        seen.runs += before == nullptr || *before != department;
+        seen.call = seen.call || labels[i].call != Call::None;
+        seen.first = std::min(seen.first, rows[i].id);
+        seen.last = std::max(seen.last, rows[i].id);
+        before = &department;
+    }
+    std::vector<bool> established;
+    for (const Labels& label : labels) {
+        const Seen& seen = departments[label.department];
+        const bool together = seen.call ? seen.runs * 3 <= seen.rows + 2
+                                        : seen.runs == 1 && seen.rows >= kLeastUncalledRows;
+        established.push_back(!label.department.empty() && together &&
+                              seen.last - seen.first < kIdCount / 2);
+    }
+    return established;
+}
+
+// Each row of a department or unit that names its call lies in that call's
+// agency or fleet.
+void AddMembers(const std::vector<Labels>& labels, const std::vector<bool>& established,
+                std::vector<Evidence>& evidence) {
+    std::map<std::string, std::size_t> agencyCalls, fleetCalls;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].call == Call::Agency) agencyCalls.try_emplace(labels[i].department, i);
+        if (labels[i].call == Call::Fleet) fleetCalls.try_emplace(labels[i].unit, i);
+    }
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (!established[i] || labels[i].call == Call::Agency) continue;
+        const auto agency = agencyCalls.find(labels[i].department);
+        if (agency != agencyCalls.end()) {
+            evidence.push_back({Evidence::Kind::AgencyMember, i, agency->second, true});
+        }
+        const auto fleet = fleetCalls.find(labels[i].unit);
+        if (labels[i].call == Call::None && fleet != fleetCalls.end()) {
+            evidence.push_back({Evidence::Kind::FleetMember, i, fleet->second, true});
+        }
+    }
+}
+
 std::vector<Evidence> EvidenceOf(const std::vector<FleetmapRow>& rows) {
     std::vector<Labels> labels;
     for (const FleetmapRow& row : rows) labels.push_back(LabelsOf(row));
+    const std::vector<bool> established = Established(rows, labels);
     std::vector<Evidence> evidence;
-    std::optional<std::size_t> previous;  // the named row before, in ID order
+    std::optional<std::size_t> previous;  // the row of a department before, in ID order
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!established[i]) continue;
         using Kind = Evidence::Kind;
-        const Call call = labels[i].call;
-        if (call == Call::Agency) evidence.push_back({Kind::AgencyCall, i});
-        if (call == Call::Fleet) evidence.push_back({Kind::FleetCall, i});
-        if (call == Call::None && !labels[i].department.empty()) {
-            evidence.push_back({Kind::Ordinary, i});
-        }
-        if (labels[i].department.empty()) continue;
+        constexpr std::array<Kind, 3> kKinds = {Kind::Ordinary, Kind::AgencyCall, Kind::FleetCall};
+        evidence.push_back({kKinds[static_cast<std::size_t>(labels[i].call)], i});
         if (previous && rows[*previous].id != rows[i].id) {
             const Labels& before = labels[*previous];
             const bool sameDepartment = before.department == labels[i].department;
@@ -112,7 +169,20 @@ std::vector<Evidence> EvidenceOf(const std::vector<FleetmapRow>& rows) {
         }
         previous = i;
     }
+    AddMembers(labels, established, evidence);
     return evidence;
+}
+
+// Whether the evidence tells one split clearly from another: it gains by
+// a few points, and few rows speak the other way.
+bool ClearlyBetter(const Fleetmaps& weighed, const Split& better, const Split& worse) {
+    long gained = 0, lost = 0;
+    for (const Evidence& evidence : weighed.evidence) {
+        const int difference =
+            Verdict(weighed, evidence, better) - Verdict(weighed, evidence, worse);
+        (difference > 0 ? gained : lost) += std::abs(difference);
+    }
+    return gained - lost >= kLeastMargin && lost * kMostAgainst <= gained;
 }
 
 SplitFit Fit(const Fleetmaps& weighed, const Split& split) {
@@ -122,7 +192,11 @@ SplitFit Fit(const Fleetmaps& weighed, const Split& split) {
         fit.score += verdict;
         const bool pair =
             evidence.kind == Evidence::Kind::Department || evidence.kind == Evidence::Kind::Unit;
-        if (pair) {
+        const bool member = evidence.kind == Evidence::Kind::AgencyMember ||
+                            evidence.kind == Evidence::Kind::FleetMember;
+        if (member) {
+            fit.outsideCalls += verdict < 0;
+        } else if (pair) {
             (verdict > 0 ? fit.pairsTogether : fit.pairsApart) += 1;
         } else if (evidence.kind == Evidence::Kind::Ordinary) {
             fit.ordinaryOnCalls += verdict < 0;
@@ -172,10 +246,15 @@ int Verdict(const Fleetmaps& weighed, const Evidence& evidence, const Split& spl
             return place.subfleet == 0 ? -1 : 0;
         case Evidence::Kind::Department:
             return agrees(place.agency == PlaceOf(weighed.rows[evidence.other].id, split).agency);
-        case Evidence::Kind::Unit: {
+        case Evidence::Kind::Unit:
+        case Evidence::Kind::FleetMember: {
             const Place other = PlaceOf(weighed.rows[evidence.other].id, split);
-            return agrees(place.agency == other.agency && place.fleet == other.fleet);
+            const bool together = place.agency == other.agency && place.fleet == other.fleet;
+            if (evidence.kind == Evidence::Kind::FleetMember) return together ? 0 : -1;
+            return agrees(together);
         }
+        case Evidence::Kind::AgencyMember:
+            return place.agency == PlaceOf(weighed.rows[evidence.other].id, split).agency ? 0 : -1;
     }
     return 0;
 }
@@ -189,12 +268,13 @@ Fleetmaps WeighSplits(std::vector<FleetmapRow> rows) {
     for (const Split& split : AllSplits()) weighed.ranked.push_back(Fit(weighed, split));
     std::stable_sort(weighed.ranked.begin(), weighed.ranked.end(),
                      [](const SplitFit& a, const SplitFit& b) { return a.score > b.score; });
-    const long margin = std::max(
-        kLeastMargin, static_cast<long>(weighed.evidence.size()) / kEvidencePerMarginPoint);
-    const long best = weighed.ranked.front().score;
-    weighed.alike = static_cast<std::size_t>(
-        std::count_if(weighed.ranked.begin(), weighed.ranked.end(),
-                      [best, margin](const SplitFit& fit) { return fit.score > best - margin; }));
+    // The splits the evidence cannot tell from the best come right after it.
+    const Split best = weighed.ranked.front().split;
+    const auto told = std::stable_partition(weighed.ranked.begin() + 1, weighed.ranked.end(),
+                                            [&weighed, &best](const SplitFit& fit) {
+                                                return !ClearlyBetter(weighed, best, fit.split);
+                                            });
+    weighed.alike = static_cast<std::size_t>(told - weighed.ranked.begin());
     return weighed;
 }
 

@@ -34,9 +34,17 @@ std::vector<FleetmapRow> FleetmapRows(const HeardGroups& groups, std::string_vie
 
 // What one row or pair of neighbouring rows says about a split.
 struct Evidence {
-    enum class Kind { AgencyCall, FleetCall, Ordinary, Department, Unit } kind;
+    enum class Kind {
+        AgencyCall,    // a row that names an agency call
+        FleetCall,     // a row that names a fleet call
+        Ordinary,      // a row of a department that names no call
+        Department,    // two neighbouring rows, of one department or not
+        Unit,          // two neighbouring rows of one department, of one unit or not
+        AgencyMember,  // a row of a department, and its agency call
+        FleetMember,   // a row of a unit, and its fleet call
+    } kind;
     std::size_t row = 0;    // into the rows weighed
-    std::size_t other = 0;  // the pair's second row
+    std::size_t other = 0;  // the pair's second row, or the call
     bool same = false;      // the pair shares its department or unit
 };
 
@@ -45,13 +53,16 @@ struct SplitFit {
     long score = 0;
     long callsPlaced = 0, callsMisplaced = 0, ordinaryOnCalls = 0;
     long pairsTogether = 0, pairsApart = 0;  // department and unit pairs agreeing, or not
+    long outsideCalls = 0;                   // rows outside their call's agency or fleet
 };
 
 struct Fleetmaps {
     std::vector<FleetmapRow> rows;
     std::vector<Evidence> evidence;
-    std::vector<SplitFit> ranked;  // all 45, best first
-    std::size_t alike = 0;         // how many of the first fit about as well as the best
+    // All 45, best first, then those the evidence cannot tell from it,
+    // then the others, each by score.
+    std::vector<SplitFit> ranked;
+    std::size_t alike = 0;  // the best and those it cannot be told from
 };
 
 Fleetmaps WeighSplits(std::vector<FleetmapRow> rows);

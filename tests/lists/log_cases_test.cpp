@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The decoder log reader and the heard listing on the cases in
 // testdata/logs: each case file holds a log, optionally a listing to merge
-// it into and options, and the output, messages and status expected. Each
+// it into (or, with the option fleetmaps, to weigh the splits of) and
+// options, and the output, messages and status expected. Each
 // runs whole, a byte at a time, in blocks of random sizes and with CR LF
 // line ends, which must all give the same.
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <sstream>
 
 #include "lists/convert.h"
+#include "lists/fleetmaps.h"
 #include "lists/heard_listing.h"
 
 namespace zembra::lists {
@@ -48,6 +50,8 @@ LogRun Read(const Sections& sections, std::string_view log, std::size_t cut, uns
     if (const std::size_t split = given.find("split="); split != std::string::npos) {
         options.split = *ParseSplit(given.substr(split + 6, 5));
     }
+    const bool fleetmaps = given.find("fleetmaps\n") != std::string::npos;
+    options.splitKnown = !fleetmaps;
     std::ostringstream messages;
     LogReader reader(options, messages);
     reader.Begin("log");
@@ -59,9 +63,12 @@ LogRun Read(const Sections& sections, std::string_view log, std::size_t cut, uns
     }
     reader.End();
     LogRun run{HeardListing(reader.Groups(), options.split), messages.str(), reader.Status()};
+    if (fleetmaps)
+        run.output = FleetmapReport(WeighSplits(FleetmapRows(reader.Groups(), "log")), "log");
     if (sections.contains("listing")) {
         const ListingRead read = ReadListing(sections.at("listing"), "listing", "", options.split);
-        run.output = MergedListing(read.listing, reader.Groups(), options.split);
+        run.output = fleetmaps ? FleetmapReport(WeighSplits(FleetmapRows(read.listing)), "listing")
+                               : MergedListing(read.listing, reader.Groups(), options.split);
         for (const std::string& message : read.messages) run.messages += message + "\n";
         run.status = std::max(run.status, read.status);
     }
