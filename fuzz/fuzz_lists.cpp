@@ -4,7 +4,8 @@
 // cut where the fuzzer's first bytes say. Beyond not crashing it checks
 // that no line of the input is lost without a word (every line's row is
 // written, or the line is named in a message, or the status is a failure)
-// and that the output does not depend on where the blocks are cut.
+// and that the output does not depend on where the blocks are cut; the
+// same for the decoder log reader.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "lists/convert.h"
+#include "lists/heard_listing.h"
 
 namespace {
 
@@ -93,6 +95,38 @@ void CheckEveryLineAccounted(std::string_view text, std::string_view cuts) {
     }
 }
 
+// The decoder log reader: the same heard listing and messages wherever the
+// blocks are cut, and every line counted in the listing's Heard column.
+struct LogRun {
+    std::string output;
+    std::string messages;
+    friend bool operator==(const LogRun&, const LogRun&) = default;
+};
+
+LogRun ReadLog(std::string_view text, std::string_view cuts, bool extended) {
+    std::ostringstream messages;
+    LogReader reader(LogOptions{Split{}, extended, true}, messages);
+    reader.Begin("log");
+    for (std::size_t i = 0; !text.empty(); ++i) {
+        const std::size_t size = cuts.empty()
+                                     ? text.size()
+                                     : 1 + static_cast<unsigned char>(cuts[i % cuts.size()]) % 64u;
+        reader.Feed(text.substr(0, size));
+        text.remove_prefix(std::min(size, text.size()));
+    }
+    reader.End();
+    long heard = 0;
+    for (const auto& [id, group] : reader.Groups()) heard += group.lines;
+    Check(heard == reader.Counted());
+    return {HeardListing(reader.Groups(), Split{}), messages.str()};
+}
+
+void CheckLog(std::string_view text, std::string_view cuts) {
+    for (const bool extended : {false, true}) {
+        Check(ReadLog(text, "", extended) == ReadLog(text, cuts, extended));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -119,5 +153,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(twice.Status() >= whole.status);
     }
     CheckEveryLineAccounted(text, cuts);
+    CheckLog(text, cuts);
     return 0;
 }

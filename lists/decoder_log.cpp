@@ -23,6 +23,7 @@ constexpr long kIdCount = 2048;
 constexpr long kExtendedCount = 65536;
 // A radio is numbered in at most this many digits.
 constexpr long kRadioLimit = 100000000;
+constexpr long kLidCount = 16384;
 
 std::string_view NextWord(std::string_view& text) {
     const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
@@ -139,6 +140,17 @@ std::string SplitsNaming(std::string_view afs, int id) {
 }
 
 }  // namespace
+
+void Heard::AddRadio(long radio) {
+    if (radio >= kLidCount) {
+        radios += m_wider.insert(radio).second ? 1 : 0;
+        return;
+    }
+    if (m_lids.empty()) m_lids.resize(kLidCount);
+    auto lid = m_lids[static_cast<std::size_t>(radio)];
+    radios += lid ? 0 : 1;
+    lid = true;
+}
 
 std::string KindWords(unsigned kinds) {
     std::string words;
@@ -264,7 +276,7 @@ struct LogReader::State {
         if (heard.lines++ == 0) heard.first = fields.when;
         heard.last.assign(fields.when);
         if (const auto known = radio ? Decimal(*radio, kRadioLimit) : std::nullopt) {
-            heard.radios.insert(*known);
+            heard.AddRadio(*known);
         }
         heard.kinds |= fields.kinds;
         ++counted;

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "lists/id_grammar.h"
 
@@ -28,8 +29,17 @@ struct Heard {
     long lines = 0;
     std::string first;  // the first line's date and time, as written
     std::string last;
-    std::unordered_set<long> radios;  // the known radios (LID or SRC)
-    unsigned kinds = 0;               // bit i: kCallWords[i] was seen
+    long radios = 0;     // the distinct known radios (LID or SRC)
+    unsigned kinds = 0;  // bit i: kCallWords[i] was seen
+
+    // Counts a radio once. The 14-bit LIDs of EDACS are marked in a bitmap,
+    // so that time and memory stay flat however many radios talk; the wider
+    // radio IDs of Extended Addressing go in a set.
+    void AddRadio(long radio);
+
+private:
+    std::vector<bool> m_lids;
+    std::unordered_set<long> m_wider;
 };
 
 // The talk groups heard, in decimal order.

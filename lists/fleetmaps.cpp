@@ -150,6 +150,7 @@ void AddMembers(const std::vector<Labels>& labels, const std::vector<bool>& esta
 
 std::vector<Evidence> EvidenceOf(const std::vector<FleetmapRow>& rows) {
     std::vector<Labels> labels;
+    labels.reserve(rows.size());
     for (const FleetmapRow& row : rows) labels.push_back(LabelsOf(row));
     const std::vector<bool> established = Established(rows, labels);
     std::vector<Evidence> evidence;
@@ -175,20 +176,22 @@ std::vector<Evidence> EvidenceOf(const std::vector<FleetmapRow>& rows) {
 
 // Whether the evidence tells one split clearly from another: it gains by
 // a few points, and few rows speak the other way.
-bool ClearlyBetter(const Fleetmaps& weighed, const Split& better, const Split& worse) {
+bool ClearlyBetter(const SplitFit& better, const SplitFit& worse) {
     long gained = 0, lost = 0;
-    for (const Evidence& evidence : weighed.evidence) {
-        const int difference =
-            Verdict(weighed, evidence, better) - Verdict(weighed, evidence, worse);
+    for (std::size_t i = 0; i < better.verdicts.size(); ++i) {
+        const int difference = better.verdicts[i] - worse.verdicts[i];
         (difference > 0 ? gained : lost) += std::abs(difference);
     }
     return gained - lost >= kLeastMargin && lost * kMostAgainst <= gained;
 }
 
 SplitFit Fit(const Fleetmaps& weighed, const Split& split) {
-    SplitFit fit{split};
+    SplitFit fit;
+    fit.split = split;
+    fit.verdicts.reserve(weighed.evidence.size());
     for (const Evidence& evidence : weighed.evidence) {
         const int verdict = Verdict(weighed, evidence, split);
+        fit.verdicts.push_back(static_cast<signed char>(verdict));
         fit.score += verdict;
         const bool pair =
             evidence.kind == Evidence::Kind::Department || evidence.kind == Evidence::Kind::Unit;
@@ -269,11 +272,10 @@ Fleetmaps WeighSplits(std::vector<FleetmapRow> rows) {
     std::stable_sort(weighed.ranked.begin(), weighed.ranked.end(),
                      [](const SplitFit& a, const SplitFit& b) { return a.score > b.score; });
     // The splits the evidence cannot tell from the best come right after it.
-    const Split best = weighed.ranked.front().split;
-    const auto told = std::stable_partition(weighed.ranked.begin() + 1, weighed.ranked.end(),
-                                            [&weighed, &best](const SplitFit& fit) {
-                                                return !ClearlyBetter(weighed, best, fit.split);
-                                            });
+    const SplitFit& best = weighed.ranked.front();
+    const auto told =
+        std::stable_partition(weighed.ranked.begin() + 1, weighed.ranked.end(),
+                              [&best](const SplitFit& fit) { return !ClearlyBetter(best, fit); });
     weighed.alike = static_cast<std::size_t>(told - weighed.ranked.begin());
     return weighed;
 }

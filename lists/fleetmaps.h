@@ -54,6 +54,7 @@ struct SplitFit {
     long callsPlaced = 0, callsMisplaced = 0, ordinaryOnCalls = 0;
     long pairsTogether = 0, pairsApart = 0;  // department and unit pairs agreeing, or not
     long outsideCalls = 0;                   // rows outside their call's agency or fleet
+    std::vector<signed char> verdicts;       // of each piece of evidence, as Verdict gives it
 };
 
 struct Fleetmaps {

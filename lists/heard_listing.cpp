@@ -28,7 +28,7 @@ void AddHeard(Fields& row, std::size_t at, const Heard* heard) {
         return;
     }
     row.insert(where, {std::to_string(heard->lines), heard->first, heard->last,
-                       std::to_string(heard->radios.size()), KindWords(heard->kinds)});
+                       std::to_string(heard->radios), KindWords(heard->kinds)});
 }
 
 // A row of the listing's shape for a group it lacks: its ID in each ID

@@ -134,11 +134,11 @@ struct Category {
 };
 
 const Category kCategories[] = {
-    {"clean", {}, 4, 180},
-    {"rough", {0.6, 0.3, 0.2, 0.05, true}, 3, 100},
-    {"sparse", {0.2, 0.3, 0.3, 0.1, true}, 3, 40},
-    {"noisy", {0.8, 0.5, 0.5, 0.5, true}, 3, 100},
-    {"uncalled", {0.8, 1, 0.1, 0.05, true}, 3, 0},
+    {"clean", {}, 1, 45},
+    {"rough", {0.6, 0.3, 0.2, 0.05, true}, 1, 30},
+    {"sparse", {0.2, 0.3, 0.3, 0.1, true}, 1, 10},
+    {"noisy", {0.8, 0.5, 0.5, 0.5, true}, 1, 25},
+    {"uncalled", {0.8, 1, 0.1, 0.05, true}, 1, 10},
     {"unnamed", {0.8, 0, 0, 0, false}, 1, 0},
 };
 
