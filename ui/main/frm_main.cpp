@@ -11,15 +11,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <string_view>
+#include <utility>
 
-#include "app/version.h"
-#include "core/afs_codec.h"
 #include "ui/common/centre_on_screen.h"
 #include "ui/common/design_font.h"
 #include "ui/common/twips.h"
 #include "ui/main/help_menu.h"
 #include "ui/main/line_control.h"
-#include "ui/main/toggle_mode.h"
+#include "ui/main/qt_text.h"
 
 namespace zembra {
 
@@ -31,6 +31,10 @@ constexpr Qt::WindowFlags kFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::Wi
                                    Qt::WindowCloseButtonHint;
 
 QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QFont MainFont() { return DesignFont(design::kFontPoints, QFont::Normal); }
 
@@ -62,35 +66,39 @@ void SendEndKey(QObject* context) {
 
 }  // namespace
 
+// The fields open as the model has them after Form_Load; Render then gives
+// the labels, marks and title theirs.
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent, kFrame),
-      txtDec(MakeClientArea(*this), design::txtDec, MainFont()),
-      txtAFS(centralWidget(), design::txtAFS, MainFont()),
-      txtHex(centralWidget(), design::txtHex, MainFont()),
+      txtDec(MakeClientArea(*this), design::txtDec, MainFont(), m_model.State().txtDec),
+      txtAFS(centralWidget(), design::txtAFS, MainFont(), m_model.State().txtAFS),
+      txtHex(centralWidget(), design::txtHex, MainFont(), m_model.State().txtHex),
       lblDec(MakeLabel(centralWidget(), design::lblDec)),
-      lblAFS(MakeLabel(centralWidget(), design::lblAFS)) {
+      lblAFS(MakeLabel(centralWidget(), design::lblAFS)),
+      Label1(MakeLabel(centralWidget(), design::Label1)) {
     QWidget* client = centralWidget();
-    MakeLabel(client, design::Label1)->setBuddy(txtHex.edit());
-    // lblDec and lblAFS get theirs from ToggleMode, as the fields move.
+    Label1->setBuddy(txtHex.edit());
+    // lblDec and lblAFS get theirs from Render, as the fields move.
     new LineControl(client, design::Line1);
     new LineControl(client, design::Line2);
     setObjectName(Latin1(design::kFormName));
-    setWindowTitle(Latin1(design::kCaption));
     setWindowIcon(QIcon(Latin1(design::kIcon)));
     BuildMenus();
     QWidget::setTabOrder(txtDec.edit(), txtAFS.edit());
     QWidget::setTabOrder(txtAFS.edit(), txtHex.edit());
 
-    txtDec.OnChange(this, [this] { txtDec_Change(); });
-    txtAFS.OnChange(this, [this] { txtAFS_Change(); });
+    // Only the user's edits: the window's own writes raise textChanged alone.
+    connect(txtDec.edit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { txtDec_Change(text); });
+    connect(txtAFS.edit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { txtAFS_Change(text); });
     txtDec.edit()->installEventFilter(this);
     txtAFS.edit()->installEventFilter(this);
 
     resize(TwipsToPixels(design::kClientWidth, logicalDpiX()),
            TwipsToPixels(design::kClientHeight, logicalDpiY()) + menuBar()->sizeHint().height());
     CentreOnScreen(*this);
-
-    Form_Load();
+    Render();
 }
 
 void frmMain::BuildMenus() {
@@ -101,15 +109,10 @@ void frmMain::BuildMenus() {
         QAction* action = mnuAction->addAction(Latin1(item.caption));
         action->setObjectName(Latin1(item.name));
         action->setCheckable(true);
-        action->setChecked(item.checked);
-        // Qt flips the mark before triggered fires: put it back, so that
-        // ToggleMode decides from the marks as they were and its marks are
-        // the only ones that stay.
+        // Qt has flipped the mark by the time triggered fires; Render puts
+        // the model's marks back.
         const auto index = static_cast<std::int16_t>(i + 1);
-        connect(action, &QAction::triggered, this, [this, action, index](bool checked) {
-            action->setChecked(!checked);
-            mnuActionItems_Click(index);
-        });
+        connect(action, &QAction::triggered, this, [this, index] { mnuActionItems_Click(index); });
         mnuActionItems[i] = action;
     }
 
@@ -124,21 +127,36 @@ void frmMain::BuildMenus() {
     }
 }
 
-void frmMain::Form_Load() {
-    txtDec.SetWidth(design::kEntryWidth);
-    txtDec.SetHeight(design::kEntryHeight);
-    txtAFS.SetWidth(design::kEntryWidth);
-    txtAFS.SetHeight(design::kEntryHeight);
-    ToggleMode(*this);
+// Everything the model may have changed, each property only when it
+// differs. The labels stay put while the fields swap rows, so each label is
+// tied anew to the field beside it, for assistive technology.
+void frmMain::Render() {
+    const WindowState& state = m_model.State();
+    txtDec.Render(state.txtDec);
+    txtAFS.Render(state.txtAFS);
+    txtHex.Render(state.txtHex);
+    const bool decimalUpper = state.upperField == EntryField::txtDec;
+    const std::pair<QLabel*, std::string_view> captions[] = {
+        {lblDec, state.lblDec}, {lblAFS, state.lblAFS}, {Label1, state.Label1}};
+    for (const auto& [label, caption] : captions) {
+        const QString text = Latin1(caption);
+        if (label->text() != text) label->setText(text);
+    }
+    QLineEdit* upper = decimalUpper ? txtDec.edit() : txtAFS.edit();
+    QLineEdit* lower = decimalUpper ? txtAFS.edit() : txtDec.edit();
+    if (lblDec->buddy() != upper) lblDec->setBuddy(upper);
+    if (lblAFS->buddy() != lower) lblAFS->setBuddy(lower);
+    for (std::size_t i = 0; i < mnuActionItems.size(); ++i) {
+        if (mnuActionItems[i]->isChecked() != state.checked[i])
+            mnuActionItems[i]->setChecked(state.checked[i]);
+    }
+    const QString title = QString::fromStdString(state.title);
+    if (windowTitle() != title) setWindowTitle(title);
 }
 
 void frmMain::Form_Resize() {
-    if (isMinimized()) {
-        setWindowTitle(Latin1(design::kMinimisedTitlePrefix) +
-                       QString::fromStdString(VersionText()));
-    } else {
-        setWindowTitle(Latin1(design::kTitle));
-    }
+    m_model.Form_Resize(isMinimized());
+    Render();
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -166,32 +184,22 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::mnuActionItems_Click(std::int16_t index) {
-    if (index == kDecimalToAfsItem || index == kAfsToDecimalItem) ToggleMode(*this);
+    m_model.mnuActionItems_Click(index);
+    Render();
 }
 
-void frmMain::txtDec_Change() { ReactToDecimalChange(*this); }
+void frmMain::txtDec_Change(const QString& text) {
+    m_model.EditDecimal(ToText(text));
+    Render();
+}
 
-void frmMain::txtAFS_Change() { txtDec.SetBackColor(ReactToAfsChange(*this)); }
+void frmMain::txtAFS_Change(const QString& text) {
+    m_model.EditAfs(ToText(text));
+    Render();
+}
 
 void frmMain::txtDec_GotFocus() { SendEndKey(this); }
 
 void frmMain::txtAFS_GotFocus() { SendEndKey(this); }
-
-Text frmMain::GetDecimalText() const { return txtDec.GetText(); }
-
-void frmMain::SetDecimalText(TextView text) { txtDec.SetText(text); }
-
-Text frmMain::GetAfsText() const { return txtAFS.GetText(); }
-
-void frmMain::SetAfsText(TextView text) { txtAFS.SetText(text); }
-
-void frmMain::SetAfsBackColor(BackColor color) { txtAFS.SetBackColor(color); }
-
-void frmMain::SetHexText(TextView text) { txtHex.SetText(text); }
-
-bool frmMain::IsActionItemChecked(int index) const {
-    if (index != kDecimalToAfsItem && index != kAfsToDecimalItem) return false;
-    return mnuActionItems[static_cast<std::size_t>(index - 1)]->isChecked();
-}
 
 }  // namespace zembra

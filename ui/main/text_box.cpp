@@ -14,37 +14,37 @@
 
 namespace zembra {
 
-TextBox::TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font)
-    : m_host(new QWidget(parent)), m_edit(new QLineEdit(m_host)) {
+TextBox::TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font,
+                 const FieldState& field)
+    : m_host(new QWidget(parent)),
+      m_edit(new QLineEdit(m_host)),
+      m_pointer(field.pointer),
+      m_backColor(field.backColor) {
     m_edit->setObjectName(QString::fromLatin1(design.name));
     m_edit->setAccessibleName(QString::fromLatin1(design.accessibleName));
     m_edit->setFont(font);
     m_edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    m_text = QString::fromLatin1(design.text);
-    m_edit->setText(m_text);
-    SetGeometry(TwipsToPixels(design.rect, *m_host));
-    m_backColor = design.backColor;
-    ApplyColors();
-    SetEnabled(design.enabled);
-    SetMousePointer(design.pointer);
+    m_edit->setText(ToQString(field.text));
+    SetGeometry(TwipsToPixels(field.rect, *m_host));
+    m_edit->setEnabled(field.enabled);
+    ShowPointer();
+    ShowBackColor();
 }
 
-void TextBox::SetTop(int twips) {
-    QRect pixels = m_host->geometry();
-    pixels.moveTop(TwipsToPixels(twips, m_host->logicalDpiY()));
-    SetGeometry(pixels);
-}
-
-void TextBox::SetWidth(int twips) {
-    QRect pixels = m_host->geometry();
-    pixels.setWidth(TwipsToPixels(twips, m_host->logicalDpiX()));
-    SetGeometry(pixels);
-}
-
-void TextBox::SetHeight(int twips) {
-    QRect pixels = m_host->geometry();
-    pixels.setHeight(TwipsToPixels(twips, m_host->logicalDpiY()));
-    SetGeometry(pixels);
+void TextBox::Render(const FieldState& field) {
+    const QString text = ToQString(field.text);
+    if (text != m_edit->text()) m_edit->setText(text);
+    const QRect pixels = TwipsToPixels(field.rect, *m_host);
+    if (pixels != m_host->geometry()) SetGeometry(pixels);
+    if (field.enabled != m_edit->isEnabled()) m_edit->setEnabled(field.enabled);
+    if (field.pointer != m_pointer) {
+        m_pointer = field.pointer;
+        ShowPointer();
+    }
+    if (field.backColor != m_backColor) {
+        m_backColor = field.backColor;
+        ShowBackColor();
+    }
 }
 
 void TextBox::SetGeometry(const QRect& pixels) {
@@ -52,10 +52,8 @@ void TextBox::SetGeometry(const QRect& pixels) {
     m_edit->setGeometry(0, 0, pixels.width(), pixels.height());
 }
 
-void TextBox::SetEnabled(bool enabled) { m_edit->setEnabled(enabled); }
-
-void TextBox::SetMousePointer(design::MousePointer pointer) {
-    if (pointer == design::MousePointer::NoDrop) {
+void TextBox::ShowPointer() {
+    if (m_pointer == design::MousePointer::NoDrop) {
         m_edit->setCursor(Qt::ForbiddenCursor);
         m_host->setCursor(Qt::ForbiddenCursor);
     } else {
@@ -66,12 +64,10 @@ void TextBox::SetMousePointer(design::MousePointer pointer) {
 
 // Red is the only sign of an invalid entry on screen; the accessible
 // description carries the same news to a screen reader, which sees no colours.
-void TextBox::SetBackColor(BackColor color) {
-    if (m_backColor == color) return;
-    m_backColor = color;
+void TextBox::ShowBackColor() {
     ApplyColors();
-    m_edit->setAccessibleDescription(color == kInvalidColor ? QString::fromLatin1(kInvalidEntry)
-                                                            : QString());
+    m_edit->setAccessibleDescription(
+        m_backColor == kInvalidColor ? QString::fromLatin1(kInvalidEntry) : QString());
 }
 
 // The background goes into every colour group: a disabled field paints with
@@ -91,22 +87,6 @@ void TextBox::ApplyColors() {
                               group != QPalette::Disabled));
     }
     m_edit->setPalette(palette);
-}
-
-void TextBox::OnChange(QObject* context, std::function<void()> handler) {
-    QObject::connect(m_edit, &QLineEdit::textChanged, context,
-                     [this, handler = std::move(handler)](const QString& text) {
-                         if (text == m_text) return;
-                         m_text = text;
-                         handler();
-                     });
-}
-
-Text TextBox::GetText() const { return ToText(m_edit->text()); }
-
-void TextBox::SetText(TextView text) {
-    const QString newText = ToQString(text);
-    if (newText != m_edit->text()) m_edit->setText(newText);
 }
 
 }  // namespace zembra

@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: MIT
-// A text box of the main window with the properties its design and event
-// procedures use: Top, Width and Height in twips, Text, BackColor, Enabled
-// and MousePointer. The QLineEdit sits in a host widget of the same size
-// because Qt shows a disabled widget's parent's cursor, never its own: the
-// host carries the pointer the field shows while it is disabled.
+// A text box of the main window on top of QLineEdit, showing a field of the
+// window model: its text, place, background, enabled state and pointer.
+// The QLineEdit sits in a host widget of the same size because Qt shows a
+// disabled widget's parent's cursor, never its own: the host carries the
+// pointer the field shows while it is disabled.
 #pragma once
 
-#include <QRect>
-#include <QString>
-#include <functional>
 #include <optional>
 
-#include "core/converter_fields.h"
 #include "ui/design/main_window.h"
+#include "ui/model/converter_window.h"
 
 class QFont;
 class QLineEdit;
-class QObject;
+class QRect;
 class QWidget;
 
 namespace zembra {
@@ -26,38 +23,30 @@ inline constexpr const char* kInvalidEntry = "Invalid entry";
 
 class TextBox {
 public:
-    TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font);
+    // The box's fixed properties from its design, the rest as the model has
+    // the field now.
+    TextBox(QWidget* parent, const design::TextBoxDesign& design, const QFont& font,
+            const FieldState& field);
 
     QLineEdit* edit() const { return m_edit; }
 
-    void SetTop(int twips);
-    void SetWidth(int twips);
-    void SetHeight(int twips);
-    void SetEnabled(bool enabled);
-    void SetMousePointer(design::MousePointer pointer);
-    // Red marks an invalid entry, also for assistive technology.
-    void SetBackColor(BackColor color);
+    // Shows the field as the model has it now, changing only what differs:
+    // the text the user has just typed is already there, and writing it
+    // again would move the caret and clear the undo history.
+    void Render(const FieldState& field);
 
     // Text colours readable on the field's background; again after the
     // theme's palette changes.
     void ApplyColors();
 
-    Text GetText() const;
-    // Runs the change handler, inside the call, only when the text differs.
-    void SetText(TextView text);
-
-    // The change handler runs for every change of the text, typed or
-    // written, inside the edit or write. An edit that leaves the text as it
-    // was (a selection typed over with the same text) is no change, although
-    // QLineEdit signals one.
-    void OnChange(QObject* context, std::function<void()> handler);
-
 private:
     void SetGeometry(const QRect& pixels);
+    void ShowPointer();
+    void ShowBackColor();
 
     QWidget* m_host;
     QLineEdit* m_edit;
-    QString m_text;  // as the change handler last saw it
+    design::MousePointer m_pointer;
     std::optional<BackColor> m_backColor;
 };
 
