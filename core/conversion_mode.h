@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // ConversionMode as the Action menu's two check marks hold it, and
-// ToggleMode's flip of them. The Qt window, the web page's window and the
-// in-memory fields all flip their marks by this one rule; the window design
-// gives each mode its layout.
+// ToggleMode's flip of them. The in-memory fields flip their marks by this
+// one rule, and so the window model that every front end renders; the window
+// design gives each mode its layout.
 #pragma once
 
 namespace zembra {

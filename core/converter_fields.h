@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The field operations through which the encoder and the decoder reach the
 // decimal, AFS and hexadecimal fields and the Action menu's check marks.
-// The main window serves them from its controls; MemoryFields serves them
-// from memory for tests, benchmarks and the web page's window.
+// MemoryFields serves them from memory, for the window model that every
+// front end renders, and for tests, benchmarks and the fuzzer.
 //
 // Contract: SetDecimalText and SetAfsText run that field's change reaction,
 // to its end, inside the call when the text changes, and none when the new

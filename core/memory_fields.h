@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // ConverterFields held in memory, with the same change rule as the window's
 // text fields: a write that changes a text runs that field's reaction inside
-// the write, a write of the same text runs nothing. Tests, benchmarks, the
-// fuzzer and the web page's window use it; AttachFieldReactions wires up the
-// same reactions the main window runs, so whole keystroke chains run without
-// a window. (The batch converter has a codec of its own in lists/.)
+// the write, a write of the same text runs nothing. The window model
+// (ui/model/), tests, benchmarks and the fuzzer use it; AttachFieldReactions
+// wires up the window's field reactions, so whole keystroke chains run
+// without a toolkit. (The batch converter has a codec of its own in lists/.)
 #pragma once
 
 #include <functional>
