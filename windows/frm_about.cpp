@@ -56,9 +56,9 @@ frmAbout::~frmAbout() {
     if (m_window != nullptr) DestroyWindow(m_window);
 }
 
-void frmAbout::ShowModal(HWND owner, const AppInfo& app) {
+void frmAbout::ShowModal(HWND owner) {
     Load(owner);
-    Form_Load(app);
+    Form_Load();
     EnableWindow(owner, FALSE);
     ShowWindow(m_window, SW_SHOW);
     MSG message;
@@ -108,7 +108,8 @@ void frmAbout::CreatePicture() {
     }
 }
 
-void frmAbout::Form_Load(const AppInfo& app) {
+void frmAbout::Form_Load() {
+    const AppInfo app = ReadAppInfo();
     SetWindowTextW(m_window, (L"  " + app.productName).c_str());
     const about::LoadedTexts fixed = about::FormLoadTexts();
     SetWindowTextW(m_labels[0], Wide(fixed.lblOpening).c_str());

@@ -23,7 +23,7 @@ public:
     // Show with style 1: loads the window, shows it centred in front of
     // `owner`, which takes no input meanwhile, and returns once it has
     // unloaded (Timer1, or the user closing it).
-    void ShowModal(HWND owner, const AppInfo& app);
+    void ShowModal(HWND owner);
 
     // The window while it is loaded, else null.
     HWND hwnd() const { return m_window; }
@@ -35,7 +35,8 @@ private:
     LRESULT HandlePictureMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Load(HWND owner);
     void CreatePicture();
-    void Form_Load(const AppInfo& app);
+    // The captions from the program's version information, read afresh.
+    void Form_Load();
     void Timer1_Timer();
     void Unload();
     HBRUSH LabelBrush(HDC dc, HWND label) const;

@@ -73,7 +73,7 @@ bool SameLook(const FieldState& a, const FieldState& b) {
 
 }  // namespace
 
-frmMain::frmMain(HINSTANCE instance) : m_app(ReadAppInfo()), m_shown(m_model.State()) {
+frmMain::frmMain(HINSTANCE instance) : m_shown(m_model.State()) {
     RegisterMainClass(instance, &frmMain::WindowProc);
     CreateWindowExW(0, kMainWindowClass, Wide(m_shown.title).c_str(), kFrameStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMainMenu(),
@@ -195,7 +195,7 @@ void frmMain::OnCommand(int id, int code, HWND control) {
 
 void frmMain::mnuHelpItems_Click(int index) {
     if (!m_about) m_about = std::make_unique<frmAbout>(GetModuleHandleW(nullptr));
-    RunHelpItem(m_window, index, *m_about, m_app);
+    RunHelpItem(m_window, index, *m_about);
 }
 
 void frmMain::Form_Resize(WPARAM sizeType) {

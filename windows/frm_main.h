@@ -11,7 +11,6 @@
 #include <string>
 
 #include "ui/model/converter_window.h"
-#include "windows/app_info.h"
 #include "windows/field_colours.h"
 
 namespace zembra::win {
@@ -58,7 +57,6 @@ private:
     void Form_Resize(WPARAM sizeType);
     void mnuHelpItems_Click(int index);
 
-    AppInfo m_app;
     FieldColours m_colours;
     ConverterWindow m_model;
     WindowState m_shown;

@@ -18,7 +18,7 @@ void ShowBox(HWND owner, const std::string& text, const char* title) {
 
 }  // namespace
 
-void RunHelpItem(HWND owner, int index, frmAbout& about, const AppInfo& app) {
+void RunHelpItem(HWND owner, int index, frmAbout& about) {
     const std::optional<design::HelpAction> action = design::HelpActionAt(index);
     if (!action) return;
     switch (*action) {
@@ -29,7 +29,7 @@ void RunHelpItem(HWND owner, int index, frmAbout& about, const AppInfo& app) {
             ShowBox(owner, LicenceText(), kLicenceTitle);
             return;
         case design::HelpAction::OpenAbout:
-            about.ShowModal(owner, app);
+            about.ShowModal(owner);
             return;
     }
 }

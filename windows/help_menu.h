@@ -5,14 +5,12 @@
 
 #include <windows.h>
 
-#include "windows/app_info.h"
-
 namespace zembra::win {
 
 class frmAbout;
 
 // Runs the Help item at `index`, counted from 1, modal to `owner`, and
 // returns once its box or window has closed; any other index does nothing.
-void RunHelpItem(HWND owner, int index, frmAbout& about, const AppInfo& app);
+void RunHelpItem(HWND owner, int index, frmAbout& about);
 
 }  // namespace zembra::win
