@@ -115,7 +115,7 @@ LogRun ReadLog(std::string_view text, std::string_view cuts, bool extended) {
         text.remove_prefix(std::min(size, text.size()));
     }
     reader.End();
-    long heard = 0;
+    std::int64_t heard = 0;
     for (const auto& [id, group] : reader.Groups()) heard += group.lines;
     Check(heard == reader.Counted());
     return {HeardListing(reader.Groups(), Split{}), messages.str()};

@@ -169,17 +169,18 @@ struct LogReader::State {
     std::ostream& messages;
     HeardGroups groups;
     int status = kConverted;
-    long counted = 0;
+    std::int64_t counted = 0;
 
     // The log being read.
     std::string name;
     std::optional<LineReader> lines;
-    long line = 0;
-    long withoutGroup = 0;
-    long extendedLines = 0;
-    long firstExtended = 0;
+    // Counted in 64 bits, as long has 32 on Windows.
+    std::int64_t line = 0;
+    std::int64_t withoutGroup = 0;
+    std::int64_t extendedLines = 0;
+    std::int64_t firstExtended = 0;
 
-    std::string At(long number) const { return name + ":" + std::to_string(number); }
+    std::string At(std::int64_t number) const { return name + ":" + std::to_string(number); }
 
     void Report(std::string_view message, int atLeast) {
         messages.write(message.data(), static_cast<std::streamsize>(message.size())).put('\n');
@@ -309,6 +310,6 @@ void LogReader::Read(std::istream& in, std::string_view name) {
 
 const HeardGroups& LogReader::Groups() const { return m_state->groups; }
 int LogReader::Status() const { return m_state->status; }
-long LogReader::Counted() const { return m_state->counted; }
+std::int64_t LogReader::Counted() const { return m_state->counted; }
 
 }  // namespace zembra::lists

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <iosfwd>
 #include <map>
 #include <memory>
@@ -26,7 +27,7 @@ inline constexpr std::array<std::string_view, 11> kCallWords = {
 
 // What was heard of one talk group.
 struct Heard {
-    long lines = 0;
+    std::int64_t lines = 0;
     std::string first;  // the first line's date and time, as written
     std::string last;
     long radios = 0;     // the distinct known radios (LID or SRC)
@@ -72,7 +73,7 @@ public:
     const HeardGroups& Groups() const;
     // kConverted, kRefused when a line was named, kFailed for a read error.
     int Status() const;
-    long Counted() const;  // lines counted as heard
+    std::int64_t Counted() const;  // lines counted as heard
 
 private:
     struct State;

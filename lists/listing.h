@@ -4,6 +4,7 @@
 // split fits it. Each row keeps its fields, its line and the ID it names.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ namespace zembra::lists {
 
 struct ListingRow {
     Fields fields;
-    long line = 0;
+    std::int64_t line = 0;
     std::optional<int> id;  // empty where the row's ID was refused
 };
 
