@@ -152,6 +152,31 @@ TEST_F(WindowSteps, StartsInDecimalToAfs) {
     EXPECT_EQ(WindowText(m_window.hwnd()), L"Zembra");
 }
 
+// The menu bar's captions with their access keys, as designed.
+TEST_F(WindowSteps, MenusCarryTheAccessKeys) {
+    const auto caption = [](HMENU menu, UINT position) {
+        wchar_t text[64]{};
+        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+        return std::wstring(text);
+    };
+    struct Menu {
+        const wchar_t* caption;
+        std::vector<std::wstring> items;
+    };
+    const Menu menus[] = {{L"&Action", {L"&Decimal to AFS", L"&AFS to Decimal"}},
+                          {L"&Help", {L"&Help", L"&License Info", L"&About"}}};
+    HMENU bar = GetMenu(m_window.hwnd());
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    for (UINT i = 0; i < 2; ++i) {
+        EXPECT_EQ(caption(bar, i), menus[i].caption);
+        HMENU popup = GetSubMenu(bar, static_cast<int>(i));
+        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(menus[i].items.size()));
+        for (UINT item = 0; item < menus[i].items.size(); ++item) {
+            EXPECT_EQ(caption(popup, item), menus[i].items[item]);
+        }
+    }
+}
+
 // The caret stands behind the last character once the focus has been
 // handled, however the field got it: a click into the middle of the text
 // included, which places the caret when the button is released.
