@@ -40,6 +40,18 @@ COLORREF AnsweredBackground(HWND window, HWND field) {
     return colour;
 }
 
+// The pointer the window sets with the mouse over `field`: a disabled
+// field gets no WM_SETCURSOR, so its parent answers for it.
+HCURSOR PointerOver(HWND window, HWND field) {
+    RECT place{};
+    GetWindowRect(field, &place);
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    SetCursor(nullptr);
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+}
+
 enum class Do { Type, Backspace, ReplaceAll, RetypeLast, Switch };
 
 // One step and the window after it. Keys go to the enabled field.
@@ -138,6 +150,9 @@ TEST_F(WindowSteps, EachStepLeavesTheWindowAsExpected) {
         EXPECT_EQ(WindowText(GetWindow(Control(kTxtDecId), GW_HWNDPREV)), L"DEC");
         EXPECT_EQ(WindowText(GetWindow(Control(kTxtAfsId), GW_HWNDPREV)), L"AFS");
         EXPECT_EQ(WindowText(GetWindow(Control(kTxtHexId), GW_HWNDPREV)), L"HEX");
+        const HCURSOR noDrop = LoadCursorW(nullptr, IDC_NO);
+        EXPECT_EQ(PointerOver(m_window.hwnd(), Control(kTxtDecId)) == noDrop, !step.decimalToAfs);
+        EXPECT_EQ(PointerOver(m_window.hwnd(), Control(kTxtAfsId)) == noDrop, step.decimalToAfs);
         EXPECT_EQ(AnsweredBackground(m_window.hwnd(), Control(kTxtDecId)), step.decBack);
         EXPECT_EQ(AnsweredBackground(m_window.hwnd(), Control(kTxtAfsId)), step.afsBack);
     }
