@@ -141,6 +141,10 @@ void frmMain::Render() {
     SetTextIfChanged(m_lblAFS, Wide(state.lblAFS));
     SetTextIfChanged(m_Label1, Wide(state.Label1));
     SetTextIfChanged(m_window, Wide(state.title));
+    // A switch that disables the field holding the focus leaves it with
+    // the window: with no focus at all, keys arrive as system keys and Tab
+    // would not reach the field now enabled.
+    if (GetFocus() == nullptr && GetActiveWindow() == m_window) SetFocus(m_window);
     SetActionMarks(GetMenu(m_window), state.checked);
     // The upper label names the field typed into, the lower one the other.
     const bool decUpper = state.upperField == EntryField::txtDec;

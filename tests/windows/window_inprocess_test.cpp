@@ -196,30 +196,46 @@ TEST_F(WindowSteps, MenusCarryTheAccessKeys) {
 // handled, however the field got it: a click into the middle of the text
 // included, which places the caret when the button is released.
 TEST_F(WindowSteps, FocusPutsTheCaretAtTheEnd) {
+    enum class How { SetFocus, Click, Tab };
     struct Case {
         const char* name;
         bool switchFirst;
         int field;
-        bool byClick;
+        How how;
     };
-    for (const Case& c :
-         {Case{"txtDec", false, kTxtDecId, false}, Case{"txtDec clicked", false, kTxtDecId, true},
-          Case{"txtAFS", true, kTxtAfsId, false}, Case{"txtAFS clicked", false, kTxtAfsId, true}}) {
+    for (const Case& c : {Case{"txtDec", false, kTxtDecId, How::SetFocus},
+                          Case{"txtDec clicked", false, kTxtDecId, How::Click},
+                          Case{"txtAFS", true, kTxtAfsId, How::SetFocus},
+                          Case{"txtAFS clicked", false, kTxtAfsId, How::Click},
+                          Case{"txtDec by Tab", true, kTxtDecId, How::Tab}}) {
         SCOPED_TRACE(c.name);
-        if (c.switchFirst) SendMessageW(m_window.hwnd(), WM_COMMAND, 101, 0);
+        if (c.switchFirst) {
+            // The switch disables the field with the focus, which stays with
+            // the window.
+            SetFocus(InputField());
+            SendMessageW(m_window.hwnd(), WM_COMMAND, 101, 0);
+            EXPECT_EQ(GetFocus(), m_window.hwnd());
+        }
+        SetFocus(m_window.hwnd());
         HWND field = Control(c.field);
         SendMessageW(field, EM_SETSEL, 0, -1);
         SendMessageW(field, WM_CHAR, L'7', 0);
         SendMessageW(field, WM_CHAR, L'7', 0);
-        SetFocus(nullptr);
         SendMessageW(field, EM_SETSEL, 0, 0);
-        if (c.byClick) {
-            const LPARAM left = MAKELPARAM(8, 8);
-            SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, left);
-            Pump();
-            SendMessageW(field, WM_LBUTTONUP, 0, left);
-        } else {
-            SetFocus(field);
+        const LPARAM left = MAKELPARAM(8, 8);
+        MSG tab{m_window.hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        switch (c.how) {
+            case How::SetFocus:
+                SetFocus(field);
+                break;
+            case How::Click:
+                SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, left);
+                Pump();
+                SendMessageW(field, WM_LBUTTONUP, 0, left);
+                break;
+            case How::Tab:
+                IsDialogMessageW(m_window.hwnd(), &tab);
+                break;
         }
         Pump();
         DWORD start = 0;
