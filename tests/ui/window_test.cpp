@@ -141,6 +141,7 @@ protected:
         if (roll < 77) return Paste(RandomPaste()), "paste";
         if (roll < 82) return Switch(), "switch";
         if (roll < 88) return Click(), "click";
+        if (roll < 92) return Key(Qt::Key_Z, Qt::ControlModifier), "undo";
         return Key(Qt::Key_Tab), "tab";
     }
 
