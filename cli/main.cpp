@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -33,6 +34,11 @@ void ConvertInputs(Converter& converter, const std::vector<std::string>& files) 
     for (const std::string& path : files.empty() ? std::vector<std::string>{"-"} : files) {
         if (path == "-") {
             converter.Convert(std::cin, "<stdin>");
+            continue;
+        }
+        std::error_code ignored;
+        if (std::filesystem::is_directory(path, ignored)) {
+            converter.Fail(Failure(Shown(path), EISDIR));
             continue;
         }
         std::ifstream in(path, std::ios::binary);
@@ -79,6 +85,11 @@ int Run(const Request& request, FdOutput& standardOutput, FdOutput& messages) {
         Save(*file, request.output, converter, messages);
     } else if (const int error = standardOutput.Flush(); error != 0) {
         converter.Fail(Failure("cannot write standard output", error));
+    }
+    // After many messages, the last one says what they add up to.
+    if (converter.Reported()) {
+        messages << "zembra-convert: " << Describe(converter.Counts())
+                 << (converter.Status() == kFailed ? "; the run failed\n" : "\n");
     }
     return converter.Status();
 }

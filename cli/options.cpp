@@ -17,7 +17,8 @@ namespace {
 using lists::Format;
 
 constexpr std::string_view kProgram = "zembra-convert";
-constexpr std::array kTableFormats = {Format::Table, Format::Dsd, Format::RadioReference};
+constexpr std::array kTableFormats = {Format::Table, Format::DsdNeo, Format::DsdFme, Format::Dsd,
+                                      Format::RadioReference};
 
 std::string_view NameOf(Format format) {
     return lists::kFormats[static_cast<std::size_t>(format)].name;
@@ -31,6 +32,7 @@ std::string_view DescriptionOf(Format format) {
 struct Choices {
     bool csv = false;
     bool automatic = false;
+    bool extended = false;
     std::string to;
     std::string format{NameOf(Format::Table)};
     std::string split = "4:4:3";
@@ -59,12 +61,12 @@ std::string Footer() {
     for (const std::string_view column : lists::kIdColumns) {
         text += std::string(column == lists::kIdColumns.front() ? " " : ", ") + std::string(column);
     }
-    return text + ".\nRefused IDs are named on standard error; " +
-           std::string(NameOf(Format::Dsd)) + " and " +
-           std::string(NameOf(Format::RadioReference)) +
-           " leave them and\nrepeated IDs out. Exit status: 0 all converted, 1 rows refused, left "
-           "out or\n"
-           "inconsistent, 2 an error.";
+    return text +
+           ".\n"
+           "dsd-neo suits dsd-neo; dsd-fme suits dsd-fme and its 1,023 groups; dsd is the list\n"
+           "written before they parted. The group lists and radioreference leave refused and\n"
+           "repeated IDs out. Messages go to standard error, the outcome in words last.\n"
+           "Exit status: 0 all converted, 1 rows refused, left out or inconsistent, 2 an error.";
 }
 
 std::string SplitProblem(const std::string& text) {
@@ -79,6 +81,8 @@ void AddOptions(CLI::App& app, Choices& choices) {
     app.add_flag("--csv", choices.csv, "Read a table with a header row, comma- or tab-separated");
     app.add_flag("--auto", choices.automatic,
                  "Read " + std::string(DescriptionOf(Format::Automatic)));
+    app.add_flag("--ea", choices.extended,
+                 std::string(lists::kExtendedAddressing.description) + "; AFS left empty");
     app.add_option("--column", choices.request.options.column,
                    "With --csv or --auto: the ID column, by name or number")
         ->type_name("NAME|N");
@@ -169,6 +173,10 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     request.options.format = FormatOf(choices);
     if (const auto form = lists::FormNamed(choices.to)) request.options.forms = {*form};
     request.options.split = *lists::ParseSplit(choices.split);
+    if (choices.extended) request.options.addressing = lists::Addressing::Extended;
+    if (const std::string problem = lists::OptionsProblem(request.options); !problem.empty()) {
+        return {std::nullopt, UsageError(problem), lists::kFailed};
+    }
     return {std::move(request), "", lists::kConverted};
 }
 

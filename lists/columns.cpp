@@ -73,6 +73,44 @@ Columns ColumnsOf(const Fields& header, std::size_t id) {
     return columns;
 }
 
+std::size_t IdCell(const Fields& row, const Columns& columns) {
+    if (!TrimBlanks(FieldAt(row, columns.id)).empty()) return columns.id;
+    for (const std::size_t other : {columns.decimal, columns.afs, columns.hex}) {
+        if (!TrimBlanks(FieldAt(row, other)).empty()) return other;
+    }
+    return columns.id;
+}
+
+std::vector<std::string> Disagreements(const Fields& header, const Fields& row, CellId read,
+                                       const Columns& columns, const Split& split,
+                                       Addressing addressing) {
+    std::vector<std::string> problems;
+    for (const std::size_t other : {columns.decimal, columns.afs, columns.hex}) {
+        if (other == read.cell || TrimBlanks(FieldAt(row, other)).empty()) continue;
+        const IdReading reading = ReadId(row[other], split, other == columns.hex, addressing);
+        if (reading.id == read.id) continue;
+        if (!reading.id) {
+            problems.push_back(Printable(header[other]) + " " + reading.refusal);
+            continue;
+        }
+        problems.push_back(Printable(header[read.cell]) + " '" + Printable(row[read.cell]) +
+                           "' and " + Printable(header[other]) + " '" + Printable(row[other]) +
+                           "' name different talk groups (" + std::to_string(read.id) + ", " +
+                           std::to_string(*reading.id) + ")");
+    }
+    return problems;
+}
+
+std::string HeaderInLineMode(const Fields& fields, std::string_view line, bool automatic,
+                             std::string_view wanted, const Split& split) {
+    line = TrimBlanks(line);
+    if (line.find_first_of(",\t") == std::string_view::npos || ReadId(line, split).id) return "";
+    if (automatic) return "a table without its ID column: " + NoIdColumn(fields, wanted);
+    return "'" + Printable(line) +
+           "' is a table's header, not a talk-group ID; read the input as a table (--csv) or in "
+           "the automatic format";
+}
+
 std::string NoIdColumn(const Fields& header, std::string_view wanted) {
     std::string message = "no column ";
     if (wanted.empty()) {

@@ -47,6 +47,26 @@ bool NamesIdColumn(const Fields& header, std::string_view wanted, const Split& s
 
 Columns ColumnsOf(const Fields& header, std::size_t id);
 
+// The row's ID cell: the ID column's, or where that is empty the first
+// other column of an ID form that is not, as people fill listings in.
+std::size_t IdCell(const Fields& row, const Columns& columns);
+
+// Where the other ID form columns of a row name other talk groups than the
+// ID read from `cell`, or hold no ID: one problem each.
+struct CellId {
+    std::size_t cell;
+    int id;
+};
+std::vector<std::string> Disagreements(const Fields& header, const Fields& row, CellId read,
+                                       const Columns& columns, const Split& split,
+                                       Addressing addressing);
+
+// Why a first line with delimiters and no ID, read in line mode, is a
+// table's header rather than a refused ID; "" when it is none. `automatic`
+// when line mode was chosen for it, as the ID column is not among its names.
+std::string HeaderInLineMode(const Fields& fields, std::string_view line, bool automatic,
+                             std::string_view wanted, const Split& split);
+
 // Why no ID column was found: what was looked for, the columns there are,
 // and how to name one.
 std::string NoIdColumn(const Fields& header, std::string_view wanted);

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 #include "lists/columns.h"
+#include "lists/decoder_list.h"
 #include "lists/input_start.h"
 #include "lists/line_reader.h"
 #include "lists/table_reader.h"
@@ -20,9 +20,13 @@ namespace zembra::lists {
 namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t{1} << 16;
-constexpr int kIdCount = 2048;
-// The decoders hold this many groups and read no further, without a word.
-constexpr long kDecoderGroups = 1023;
+
+// One text of what was changed in a row, its parts joined by "; ".
+void Join(std::string& notes, std::string_view note) {
+    if (note.empty()) return;
+    if (!notes.empty()) notes += "; ";
+    notes += note;
+}
 
 }  // namespace
 
@@ -30,12 +34,15 @@ struct Converter::State {
     State(Options from, std::ostream& output, std::ostream& messageStream)
         : options(std::move(from)), out(output), messages(messageStream) {
         if (options.format != Format::Automatic) format = options.format;
+        // Column names are matched as headers are, blanks around them aside.
+        options.column = std::string(TrimBlanks(options.column));
     }
 
     Options options;
     std::ostream& out;
     std::ostream& messages;
     int status = kConverted;
+    std::int64_t reported = 0;  // messages written
     Tally tally;
     std::optional<Format> format;  // for Automatic, once the first input has chosen
     std::string building;          // the output line
@@ -44,8 +51,7 @@ struct Converter::State {
     Fields header;
     Columns columns;
     TableShape shape;
-    std::vector<std::string> firstAt = std::vector<std::string>(kIdCount);  // where each ID was
-    long decoderRows = 0;
+    std::optional<DecoderList> decoderList;  // for the decoder lists and the import file
 
     // The input being read.
     enum class Phase { Start, Lines, Table, Done };
@@ -56,13 +62,15 @@ struct Converter::State {
         Layout layout;
         std::optional<LineReader> lines;
         std::optional<TableReader> table;
-        long line = 0;  // lines read in line mode
+        LineNumber line = 0;  // lines read in line mode
         bool headerRead = false;
-        std::string At(long number) const { return name + ":" + std::to_string(number); }
+        LineNumber blankLines = 0, firstBlankLine = 0;  // in a table, after its header
+        std::string At(LineNumber number) const { return name + ":" + std::to_string(number); }
     } input;
 
     void Report(std::string_view message, int atLeast = kConverted) {
         messages.write(message.data(), static_cast<std::streamsize>(message.size())).put('\n');
+        ++reported;
         status = std::max(status, atLeast);
     }
 
@@ -101,6 +109,17 @@ struct Converter::State {
         if (input.phase == Phase::Lines) ReadLines(true);
         if (input.phase == Phase::Table) ReadRows(true);
         input.phase = Phase::Done;
+        ReportBlankLines();
+    }
+
+    // A decoder list has no place for an empty line: one message for all.
+    void ReportBlankLines() {
+        if (input.blankLines == 0) return;
+        Report(input.At(input.firstBlankLine) +
+               (input.blankLines == 1 ? ": an empty line, left out"
+                                      : ": the first of " + std::to_string(input.blankLines) +
+                                            " empty lines, all left out"));
+        input.blankLines = 0;
     }
 
     void Stop(std::string_view message) {
@@ -127,8 +146,11 @@ struct Converter::State {
             input.table->Append(body);
             input.phase = Phase::Table;
             ReadRows(complete);
-        } else if (const std::string refusal = TableInLineMode(*start); !refusal.empty()) {
-            Stop(refusal);
+        } else if (const std::string refusal = HeaderInLineMode(
+                       FieldsOfLine(start->firstLine, start->layout), start->firstLine,
+                       options.format == Format::Automatic, options.column, options.split);
+                   !refusal.empty()) {
+            Stop(input.At(start->firstLineNumber) + ": " + refusal);
         } else {
             input.lines.emplace(input.layout.counted);
             input.lines->Append(body);
@@ -145,26 +167,10 @@ struct Converter::State {
         return Format::Lines;
     }
 
-    // A first line with delimiters and no ID is a table's header: one
-    // message for it, not a refusal of each of its rows.
-    std::string TableInLineMode(const InputStart& start) const {
-        const std::string_view line = TrimBlanks(start.firstLine);
-        if (line.find_first_of(",\t") == std::string_view::npos) return "";
-        if (ReadId(line, options.split).id) return "";
-        const std::string where = input.At(start.firstLineNumber) + ": ";
-        if (options.format == Format::Automatic) {
-            return where + "a table without its ID column: " +
-                   NoIdColumn(FieldsOfLine(start.firstLine, start.layout), options.column);
-        }
-        return where + "'" + Printable(line) +
-               "' is a table's header, not a talk-group ID; read the input as a table "
-               "(--csv) or in the automatic format";
-    }
-
     void ReadLines(bool complete) {
         while (const std::optional<std::string_view> line = input.lines->Next(complete)) {
             ++input.line;
-            const IdReading reading = ReadId(*line, options.split);
+            const IdReading reading = ReadId(*line, options.split, false, options.addressing);
             if (reading.id) {
                 ++tally.converted;
             } else {
@@ -172,7 +178,7 @@ struct Converter::State {
                 Report(input.At(input.line) + ": " + reading.refusal, kRefused);
             }
             building.clear();
-            AppendForms(building, reading.id, options.forms, options.split);
+            AppendForms(building, reading.id, options.forms, options.split, options.addressing);
             Write();
         }
     }
@@ -183,6 +189,10 @@ struct Converter::State {
             if (step == TableReader::Step::Row) {
                 OnRow(input.table->Fields(), input.table->Lines());
                 if (input.phase == Phase::Done) return;
+                continue;
+            }
+            if (step == TableReader::Step::BlankLine) {
+                OnBlankLine(input.table->Lines().first);
                 continue;
             }
             if (step == TableReader::Step::UnclosedQuote) {
@@ -210,27 +220,45 @@ struct Converter::State {
             return;
         }
         const std::string where = input.At(lines.first);
-        const bool table = format == Format::Table;
+        // What was changed in the row is named once, and is no problem.
+        std::string changes;
         if (lines.last > lines.first) {
-            Report(where + ": this row runs over lines " + std::to_string(lines.first) + "-" +
-                       std::to_string(lines.last) + " (a quoted field holds a line break)",
-                   table ? kConverted : kRefused);
+            changes = "this row runs over lines " + std::to_string(lines.first) + "-" +
+                      std::to_string(lines.last) + " (a quoted field holds a line break)";
         }
-        const std::string_view leftOut = table ? "" : "; row left out";
-        const IdReading reading =
-            ReadId(FieldAt(row, columns.id), options.split, columns.id == columns.hex);
-        if (!reading.id) {
-            ++tally.refused;
-            Report(where + ": " + reading.refusal + std::string(leftOut), kRefused);
+        const std::size_t idColumn = IdCell(row, columns);
+        const IdReading reading = ReadId(FieldAt(row, idColumn), options.split,
+                                         idColumn == columns.hex, options.addressing);
+        if (reading.id) {
+            for (const std::string& problem :
+                 Disagreements(header, row, {idColumn, *reading.id}, columns, options.split,
+                               options.addressing)) {
+                Report(where + ": " + problem, kRefused);
+            }
+        }
+        if (format == Format::Table) {
+            if (!reading.id) {
+                ++tally.refused;
+                Report(where + ": " + reading.refusal, kRefused);
+            }
+            WriteTableRow(row, reading.id);
         } else {
-            CrossCheck(row, *reading.id, where);
+            building.clear();
+            const DecoderList::Added added =
+                decoderList->Add(building, row, columns, reading, where);
+            CountDecoderRow(reading, added, where);
+            Join(changes, added.note);
         }
-        if (table) return WriteTableRow(row, reading.id);
-        if (!reading.id) {
-            ++tally.leftOut;
-        } else {
-            WriteDecoderRow(row, *reading.id, where);
+        if (!changes.empty()) Report(where + ": " + changes);
+    }
+
+    void OnBlankLine(LineNumber line) {
+        if (!input.headerRead) return;
+        if (format == Format::Table) {
+            building = shape.lineEnd;
+            return Write();
         }
+        if (input.blankLines++ == 0) input.firstBlankLine = line;
     }
 
     bool ReadHeader(const Fields& names) {
@@ -249,34 +277,16 @@ struct Converter::State {
         header = names;
         columns = ColumnsOf(header, *id);
         building.clear();
-        if (format == Format::Dsd) {
-            AppendDsdHeader(building);
-        } else if (format == Format::RadioReference) {
-            AppendRadioReferenceHeader(building);
+        if (format != Format::Table) {
+            decoderList.emplace(*format, options.split, options.addressing);
+            decoderList->Begin(building);
         } else {
-            shape = ShapeOf(header, columns, input.layout.delimiter, input.layout.lineEnd);
+            shape = ShapeOf(header, columns, input.layout, options.addressing);
             if (input.layout.byteOrderMark) building = kUtf8ByteOrderMark;
             AppendTableHeader(building, header, shape);
         }
         Write();
         return true;
-    }
-
-    void CrossCheck(const Fields& row, int id, const std::string& where) {
-        for (const std::size_t other : {columns.decimal, columns.afs, columns.hex}) {
-            if (other == columns.id || TrimBlanks(FieldAt(row, other)).empty()) continue;
-            const IdReading reading = ReadId(row[other], options.split, other == columns.hex);
-            if (reading.id == id) continue;
-            if (!reading.id) {
-                Report(where + ": " + Printable(header[other]) + " " + reading.refusal, kRefused);
-                continue;
-            }
-            Report(where + ": " + Printable(header[columns.id]) + " '" +
-                       Printable(row[columns.id]) + "' and " + Printable(header[other]) + " '" +
-                       Printable(row[other]) + "' name different talk groups (" +
-                       std::to_string(id) + ", " + std::to_string(*reading.id) + ")",
-                   kRefused);
-        }
     }
 
     void WriteTableRow(const Fields& row, std::optional<int> id) {
@@ -286,29 +296,16 @@ struct Converter::State {
         Write();
     }
 
-    // Decoder lists and import files hold each talk group once.
-    void WriteDecoderRow(const Fields& row, int id, const std::string& where) {
-        std::string& first = firstAt[static_cast<std::size_t>(id)];
-        if (!first.empty()) {
+    void CountDecoderRow(const IdReading& reading, const DecoderList::Added& added,
+                         const std::string& where) {
+        if (!reading.id && !added.written) ++tally.refused;
+        if (added.written) {
+            ++tally.converted;
+            Write();
+        } else {
             ++tally.leftOut;
-            return Report(where + ": talk group " + std::to_string(id) + " again (first at " +
-                              first + "); row left out",
-                          kRefused);
         }
-        first = where;
-        ++tally.converted;
-        building.clear();
-        const std::string notes = format == Format::Dsd
-                                      ? AppendDsdRow(building, row, columns, id, options.split)
-                                      : AppendRadioReferenceRow(building, row, columns, id);
-        Write();
-        if (!notes.empty()) Report(where + ": " + notes);
-        if (format == Format::Dsd && ++decoderRows == kDecoderGroups + 1) {
-            Report(where +
-                       ": talk group 1,024 of the list; the decoders hold 1,023 and lose the "
-                       "rows from here on",
-                   kRefused);
-        }
+        if (!added.problem.empty()) Report(where + ": " + added.problem, kRefused);
     }
 };
 
@@ -333,18 +330,7 @@ void Converter::End() { m_state->End(); }
 void Converter::Fail(std::string_view message) { m_state->Report(message, kFailed); }
 int Converter::Status() const { return m_state->status; }
 const Tally& Converter::Counts() const { return m_state->tally; }
+bool Converter::Reported() const { return m_state->reported > 0; }
 std::optional<Format> Converter::Written() const { return m_state->format; }
-
-Result ConvertText(const Options& options, std::string_view text, std::string_view name) {
-    std::ostringstream out, messages;
-    Converter converter(options, out, messages);
-    converter.Begin(name);
-    converter.Feed(text);
-    converter.End();
-    Result result{out.str(), {}, converter.Status(), converter.Counts(), converter.Written()};
-    std::istringstream lines(messages.str());
-    for (std::string line; std::getline(lines, line);) result.messages.push_back(line);
-    return result;
-}
 
 }  // namespace zembra::lists

@@ -4,6 +4,7 @@
 // page and callers with texts in memory run the same code.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -24,16 +25,20 @@ struct Options {
     // the first of kIdColumns that the header names.
     std::string column;
     Split split;
+    Addressing addressing = Addressing::Standard;
 };
+
+// What is wrong with options that cannot go together, "" for nothing.
+std::string OptionsProblem(const Options& options);
 
 // Every ID converted; rows refused, left out or inconsistent; a failure.
 inline constexpr int kConverted = 0, kRefused = 1, kFailed = 2;
 
 // What became of the data rows or lines read.
 struct Tally {
-    long converted = 0;  // rows or lines written with their ID converted
-    long refused = 0;    // IDs that could not be read
-    long leftOut = 0;    // rows not written (refused or repeated IDs in a decoder list)
+    std::int64_t converted = 0;  // rows or lines written with their ID converted
+    std::int64_t refused = 0;    // IDs that could not be read
+    std::int64_t leftOut = 0;    // rows not written (refused or repeated IDs in a decoder list)
 };
 
 // The outcome in words, as "12 IDs converted, 1 refused, 2 rows left out".
@@ -61,6 +66,8 @@ public:
     void Fail(std::string_view message);
     int Status() const;
     const Tally& Counts() const;
+    // Whether any message was written.
+    bool Reported() const;
     // The format written: the options' own or, for Automatic, what the
     // first input's start chose; nullopt while nothing has chosen.
     std::optional<Format> Written() const;

@@ -14,10 +14,9 @@ namespace zembra::lists {
 
 namespace {
 
-constexpr int kIdCount = 2048;
-// Numbers are read only up to this, so that no run of digits overflows;
-// below it lie the 16-bit IDs of Extended Addressing systems.
-constexpr int kExtendedCount = 65536;
+// Numbers are read only up to the count of Extended Addressing's 16-bit
+// IDs, so that no run of digits overflows.
+constexpr int kExtendedCount = kExtendedIds;
 constexpr std::array<std::string_view, 3> kGroupNames = {"agency", "fleet", "subfleet"};
 constexpr std::string_view kGroupLetters = "AFS";
 // Blanks as pasted web tables carry them: space, tab, no-break space,
@@ -77,10 +76,14 @@ std::optional<GroupsRead> ReadGroups(std::string_view text, const Split& split, 
 }
 
 IdReading Refusal(std::string_view text, std::string_view why) {
-    return {std::nullopt, "'" + Printable(text) + "'" + std::string(why)};
+    return {std::nullopt, "'" + Printable(text) + "'" + std::string(why), std::nullopt};
 }
 
-std::string NotAnId(const Split& split, bool hexColumn) {
+std::string NotAnId(const Split& split, bool hexColumn, Addressing addressing) {
+    if (addressing == Addressing::Extended) {
+        if (hexColumn) return " is not a talk-group ID (Extended Addressing: hexadecimal 0-ffff)";
+        return " is not a talk-group ID (Extended Addressing: 0-65535 or 0x0-0xFFFF)";
+    }
     if (hexColumn) return " is not a talk-group ID (hexadecimal 0-7ff)";
     std::string pattern;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -106,10 +109,13 @@ std::optional<IdReading> ReadAfs(std::string_view text, std::string_view trimmed
         const auto [agency, fleet, subfleet] = groups->values;
         const int low =
             agency << (split.bits[1] + split.bits[2]) | fleet << split.bits[2] | subfleet;
-        if (count == 3) return IdReading{low, ""};
+        if (count == 3) return IdReading{low, "", std::nullopt};
         const int size = 1 << (split.bits[2] + (count == 1 ? split.bits[1] : 0));
-        return Refusal(text, " is a partial AFS ID (talk groups " + std::to_string(low) + "-" +
-                                 std::to_string(low + size - 1) + ")");
+        IdReading partial =
+            Refusal(text, " is a partial AFS ID (talk groups " + std::to_string(low) + "-" +
+                              std::to_string(low + size - 1) + ")");
+        partial.partial = IdRange{low, low + size - 1};
+        return partial;
     }
     return std::nullopt;
 }
@@ -159,22 +165,23 @@ std::optional<Split> ParseSplit(std::string_view text) {
     return split;
 }
 
-IdReading ReadId(std::string_view text, const Split& split, bool hexColumn) {
+IdReading ReadId(std::string_view text, const Split& split, bool hexColumn, Addressing addressing) {
     if (text.size() > kMaxIdBytes) return Refusal(text, " is longer than 4096 bytes");
     const std::string_view trimmed = TrimBlanks(text);
+    const bool extended = addressing == Addressing::Extended;
     if (const auto number = ReadNumberForm(trimmed, hexColumn)) {
-        if (*number < kIdCount) return {number, ""};
+        if (*number < IdCount(addressing)) return {number, "", std::nullopt};
         if (*number < kExtendedCount) {
             return Refusal(text, " is above 2047: an Extended Addressing ID has no AFS form");
         }
     }
-    if (!hexColumn) {
+    if (!hexColumn && !extended) {
         if (auto afs = ReadAfs(text, trimmed, split)) return std::move(*afs);
     }
-    return Refusal(text, NotAnId(split, hexColumn));
+    return Refusal(text, NotAnId(split, hexColumn, addressing));
 }
 
-void AppendId(std::string& out, int id, IdForm form, const Split& split) {
+void AppendId(std::string& out, int id, IdForm form, const Split& split, Addressing addressing) {
     if (form == IdForm::Decimal) return AppendPadded(out, id, 1, 10);
     if (form == IdForm::Hex) {
         const std::size_t start = out.size();
@@ -185,6 +192,7 @@ void AppendId(std::string& out, int id, IdForm form, const Split& split) {
         }
         return;
     }
+    if (addressing == Addressing::Extended || id >= kStandardIds) return;
     int shift = 11;
     for (std::size_t i = 0; i < 3; ++i) {
         shift -= split.bits[i];

@@ -28,18 +28,39 @@ std::optional<Split> ParseSplit(std::string_view text);
 // What is wrong with a split that ParseSplit does not read.
 inline constexpr std::string_view kSplitProblem = "needs three bit counts adding up to 11";
 
+// The IDs of a system: 11-bit ones with their AFS form, or the 16-bit IDs
+// of Extended Addressing, which have none and are written in decimal.
+enum class Addressing { Standard, Extended };
+inline constexpr int kStandardIds = 2048, kExtendedIds = 65536;
+constexpr int IdCount(Addressing addressing) {
+    return addressing == Addressing::Extended ? kExtendedIds : kStandardIds;
+}
+
+// The talk groups from `first` to `last`, both included.
+struct IdRange {
+    int first = 0;
+    int last = 0;
+    friend auto operator<=>(const IdRange&, const IdRange&) = default;
+};
+
 // An ID read from a text, or why the text names none.
 struct IdReading {
     std::optional<int> id;
     std::string refusal;  // set when id is empty: "'x' is not a talk-group ID (...)"
+    // A partial AFS ID, refused as one ID: the talk groups it stands for.
+    std::optional<IdRange> partial;
 };
 
 // Reads the ID a text names, blanks around it ignored: decimal, AFS, or
 // hexadecimal after 0x or 0X (in a hex column also without the prefix).
-IdReading ReadId(std::string_view text, const Split& split, bool hexColumn = false);
+// Extended Addressing reads numbers only, up to 65535 (0xFFFF).
+IdReading ReadId(std::string_view text, const Split& split, bool hexColumn = false,
+                 Addressing addressing = Addressing::Standard);
 
-// Appends `id` in `form`: decimal, AFS under `split`, or upper-case hex.
-void AppendId(std::string& out, int id, IdForm form, const Split& split);
+// Appends `id` in `form`: decimal, AFS under `split` (nothing for an
+// Extended Addressing ID, which has no AFS form), or upper-case hex.
+void AppendId(std::string& out, int id, IdForm form, const Split& split,
+              Addressing addressing = Addressing::Standard);
 
 // Appends a non-negative `value` in `base`, lower case, with leading zeros
 // up to `width` digits.

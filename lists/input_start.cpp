@@ -30,12 +30,12 @@ std::optional<std::string_view> FirstLineEnd(std::string_view body, bool complet
 
 struct FirstLine {
     std::string_view text;
-    long number = 0;
+    LineNumber number = 0;
 };
 
 // The first line with more than blanks; nullopt when the bytes to come decide.
 std::optional<FirstLine> FindFirstLine(std::string_view body, char counted, bool complete) {
-    long number = 1;
+    LineNumber number = 1;
     for (std::size_t start = 0;; ++number) {
         const std::size_t end = body.find(counted, start);
         if (end == std::string_view::npos && !complete) return std::nullopt;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -14,6 +15,8 @@ namespace zembra::lists {
 // A longer row, or a first line further in, is not read.
 inline constexpr std::size_t kMaxRowBytes = std::size_t{1} << 20;
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// Lines are counted from 1, in any count of them.
+using LineNumber = std::int64_t;
 
 struct Layout {
     char delimiter = ',';             // tab when the first line holds more tabs than commas
@@ -26,7 +29,7 @@ struct InputStart {
     Layout layout;
     bool utf16 = false;          // a UTF-16 byte order mark: nothing else is read
     std::string_view firstLine;  // the first non-blank line, without its end; empty for none
-    long firstLineNumber = 0;
+    LineNumber firstLineNumber = 0;
 };
 
 // What `start` says, the input's first bytes; nullopt while it is too short

@@ -28,9 +28,8 @@ TableReader::Step TableReader::Next(bool complete) {
         if (field.step != Step::Row) return field.step;
         if (!TakeField(field)) continue;
         m_rowDone = true;
-        // A blank line is no row.
-        if (m_fields.size() == 1 && m_fields[0].empty() && !field.quoted) continue;
-        return Step::Row;
+        const bool blank = m_fields.size() == 1 && m_fields[0].empty() && !field.quoted;
+        return blank ? Step::BlankLine : Step::Row;
     }
 }
 

@@ -28,24 +28,24 @@ public:
 
     enum class Step {
         Row,            // Fields() and Lines() hold the row
+        BlankLine,      // a line with nothing on it: Lines()
         NeedMore,       // the row goes on in bytes not yet appended
         UnclosedQuote,  // a quoted field runs to the end of the input: Line()
         RowTooLong,     // a row over kMaxRowBytes: Lines().first
         End,            // the input is read to its end
     };
     // Reads the next row; `complete` when no more bytes will be appended.
-    // Blank lines give no row.
     Step Next(bool complete);
 
     const std::vector<std::string>& Fields() const { return m_fields; }
     struct LineSpan {
-        long first = 0;
-        long last = 0;
+        LineNumber first = 0;
+        LineNumber last = 0;
     };
     // The lines of the row read, or of the row that is too long.
     LineSpan Lines() const { return {m_rowLine, m_lastLine}; }
     // The line being read, where a quote that does not close opens.
-    long Line() const { return m_line; }
+    LineNumber Line() const { return m_line; }
 
 private:
     struct FieldEnd {
@@ -69,9 +69,9 @@ private:
     bool m_plain = false;        // the field starts with a quote but is plain text
     bool m_rowDone = true;
     std::vector<std::string> m_fields;
-    long m_line = 1;  // the line of m_field
-    long m_rowLine = 1;
-    long m_lastLine = 1;
+    LineNumber m_line = 1;  // the line of m_field
+    LineNumber m_rowLine = 1;
+    LineNumber m_lastLine = 1;
 };
 
 // The fields of one line, as a table's row.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "lists/convert.h"
@@ -31,7 +32,7 @@ std::optional<std::size_t> IndexNamed(const std::array<Named, N>& table, std::st
     return std::nullopt;
 }
 
-std::string Counted(long count, std::string_view one, std::string_view many) {
+std::string Counted(std::int64_t count, std::string_view one, std::string_view many) {
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 

@@ -16,10 +16,11 @@ enum class IdForm { Decimal, Afs, Hex };
 
 // Automatic: a table when the first non-blank line names an ID column,
 // otherwise one ID a line. Table: the input table with Decimal, AFS and Hex
-// added or filled. Dsd: the decoders' DEC,Mode,Name,Tag list.
-// RadioReference: the listing site's CSV layout. Lines: one ID a line, the
-// forms tab-separated.
-enum class Format { Automatic, Table, Dsd, RadioReference, Lines };
+// added or filled. Dsd: the DEC,Mode,Name,Tag list as both decoders read it
+// before they parted. DsdNeo: dsd-neo's list, with partial IDs as ranges.
+// DsdFme: dsd-fme's list, within its 1,023 groups. RadioReference: the
+// listing site's CSV layout. Lines: one ID a line, the forms tab-separated.
+enum class Format { Automatic, Table, Dsd, DsdNeo, DsdFme, RadioReference, Lines };
 
 struct Named {
     std::string_view name;
@@ -34,10 +35,12 @@ inline constexpr std::array<Named, 3> kForms = {{
 }};
 
 // In the order of Format.
-inline constexpr std::array<Named, 5> kFormats = {{
+inline constexpr std::array<Named, 7> kFormats = {{
     {"auto", "a table when the first line names an ID column, else one ID a line"},
     {"table", "the listing with Decimal, AFS and Hex added or filled"},
-    {"dsd", "the decoders' DEC,Mode,Name,Tag group list"},
+    {"dsd", "the decoders' DEC,Mode,Name,Tag group list, as written before dsd-neo"},
+    {"dsd-neo", "dsd-neo's group list, partial IDs as ranges of talk groups"},
+    {"dsd-fme", "dsd-fme's group list, at most its 1,023 groups"},
     {"radioreference", "the listing site's CSV layout"},
     {"lines", "one ID a line, the forms tab-separated"},
 }};
@@ -46,6 +49,10 @@ inline constexpr std::array<Named, 5> kFormats = {{
 // header names, whatever the case and blanks around it.
 inline constexpr std::array<std::string_view, 7> kIdColumns = {
     "DEC", "Decimal", "TGID", "Talkgroup", "ID", "AFS", "Hex"};
+
+// The words of the Extended Addressing choice: 16-bit IDs, no AFS form.
+inline constexpr Named kExtendedAddressing = {
+    "ea", "Extended Addressing: IDs 0-65535 (or 0x0-0xFFFF), which have no AFS form"};
 
 // Whether two names are the same, ASCII letters compared in either case.
 bool SameIgnoringCase(std::string_view a, std::string_view b);

@@ -16,8 +16,10 @@ constexpr std::array<std::string_view, 3> kAddedTitles = {"Decimal", "AFS", "Hex
 constexpr std::array<std::string_view, 4> kDsdHeader = {"DEC", "Mode", "Name", "Tag"};
 constexpr std::array<std::string_view, 7> kRadioReferenceHeader = {
     "Decimal", "Hex", "Alpha Tag", "Mode", "Description", "Tag", "Category"};
-// The decoders cut names and tags there; their lines hold 999 bytes.
+// The decoders cut names there and overflow past it; tags are cut alike.
 constexpr std::size_t kDecoderFieldBytes = 49;
+// The import file's fields are not cut.
+constexpr std::size_t kUncut = std::string_view::npos;
 
 // Fields are quoted only when they must be (RFC 4180); libcsv writes them.
 void AppendField(std::string& out, std::string_view field, char delimiter) {
@@ -69,15 +71,22 @@ struct Written {
 };
 
 // A blank text becomes the fallback as it is; one that cleaning leaves
-// blank becomes it with a note.
-Written Cleaned(std::string_view title, std::string_view text, std::string_view fallback) {
+// blank becomes it with a note, as does one cut to `bytes`.
+Written Cleaned(std::string_view title, std::string_view text, std::string_view fallback,
+                std::size_t bytes) {
     if (TrimBlanks(text).empty()) return {std::string(fallback), ""};
-    Written written{CleanForDecoders(text), ""};
-    if (TrimBlanks(written.text).empty()) written.text = fallback;
-    if (written.text != text) {
-        written.note = std::string(title) + " '" + Printable(text) + "' written as '" +
-                       Printable(written.text) + "'";
+    std::string cleaned = CleanForDecoders(text);
+    if (TrimBlanks(cleaned).empty()) cleaned = fallback;
+    Written written{std::string(CutBetweenCharacters(cleaned, bytes)), std::string(title)};
+    if (cleaned != text)
+        written.note += " '" + Printable(text) + "' written as '" + Printable(cleaned) + "'";
+    if (written.text.size() < cleaned.size()) {
+        written.note += std::string(cleaned != text ? " and" : "") + " cut at " +
+                        std::to_string(bytes) + " bytes, '" +
+                        Printable(std::string_view(cleaned).substr(written.text.size())) +
+                        "' left out";
     }
+    if (written.text == text) written.note.clear();
     return written;
 }
 
@@ -94,10 +103,10 @@ std::string Notes(const std::vector<Written>& fields) {
 }  // namespace
 
 void AppendForms(std::string& out, std::optional<int> id, const std::vector<IdForm>& forms,
-                 const Split& split) {
+                 const Split& split, Addressing addressing) {
     for (std::size_t i = 0; i < forms.size(); ++i) {
         if (i > 0) out += '\t';
-        if (id) AppendId(out, *id, forms[i], split);
+        if (id) AppendId(out, *id, forms[i], split, addressing);
     }
     out += '\n';
 }
@@ -109,10 +118,14 @@ void AppendFields(std::string& out, const Fields& fields, char delimiter) {
     }
 }
 
-TableShape ShapeOf(const Fields& header, const Columns& columns, char delimiter,
-                   std::string_view lineEnd) {
-    TableShape shape{
-        header.size(), {columns.decimal, columns.afs, columns.hex}, {}, delimiter, lineEnd};
+TableShape ShapeOf(const Fields& header, const Columns& columns, const Layout& layout,
+                   Addressing addressing) {
+    TableShape shape{header.size(),
+                     {columns.decimal, columns.afs, columns.hex},
+                     {},
+                     layout.delimiter,
+                     layout.lineEnd,
+                     addressing};
     for (std::size_t form = 0; form < shape.formColumns.size(); ++form) {
         if (shape.formColumns[form] == kNoColumn) shape.added.push_back(static_cast<IdForm>(form));
     }
@@ -135,40 +148,38 @@ void AppendTableRow(std::string& out, const Fields& row, const TableShape& shape
         // The added forms stand after the header's columns, before any extra field.
         for (std::size_t j = 0; i == shape.headerSize && j < shape.added.size(); ++j) {
             out += shape.delimiter;
-            if (id) AppendId(out, *id, shape.added[j], split);
+            if (id) AppendId(out, *id, shape.added[j], split, shape.addressing);
         }
         if (i > 0) out += shape.delimiter;
         const std::string_view field = FieldAt(row, i);
         const auto form = std::find(shape.formColumns.begin(), shape.formColumns.end(), i);
         if (id && form != shape.formColumns.end() && TrimBlanks(field).empty()) {
-            AppendId(out, *id, static_cast<IdForm>(form - shape.formColumns.begin()), split);
+            AppendId(out, *id, static_cast<IdForm>(form - shape.formColumns.begin()), split,
+                     shape.addressing);
         } else {
             AppendField(out, field, shape.delimiter);
         }
     }
     for (std::size_t i = 0; size == shape.headerSize && i < shape.added.size(); ++i) {
         out += shape.delimiter;
-        if (id) AppendId(out, *id, shape.added[i], split);
+        if (id) AppendId(out, *id, shape.added[i], split, shape.addressing);
     }
     out += shape.lineEnd;
 }
 
 void AppendDsdHeader(std::string& out) { AppendTitles(out, kDsdHeader); }
 
-std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& columns, int id,
-                         const Split& split) {
-    std::string decimal, afs;
-    AppendId(decimal, id, IdForm::Decimal, split);
-    AppendId(afs, id, IdForm::Afs, split);
+std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& columns,
+                         std::string_view id, std::string_view fallbackName) {
     const std::string_view mode = TrimBlanks(FieldAt(row, columns.mode));
     const bool encrypted = mode.ends_with('E') || mode.ends_with('e');
     const std::vector<Written> names = {
         Cleaned("Name", FirstNonBlank(row, {columns.name, columns.alphaTag, columns.description}),
-                afs),
-        Cleaned("Tag", FirstNonBlank(row, {columns.tag, columns.category}), "EDACS")};
-    out.append(decimal).append(encrypted ? ",DE," : ",A,");
-    out.append(CutBetweenCharacters(names[0].text, kDecoderFieldBytes)).append(",");
-    out.append(CutBetweenCharacters(names[1].text, kDecoderFieldBytes)) += '\n';
+                fallbackName, kDecoderFieldBytes),
+        Cleaned("Tag", FirstNonBlank(row, {columns.tag, columns.category}), "EDACS",
+                kDecoderFieldBytes)};
+    out.append(id).append(encrypted ? ",DE," : ",A,");
+    out.append(names[0].text).append(",").append(names[1].text) += '\n';
     return Notes(names);
 }
 
@@ -182,7 +193,8 @@ std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const C
                                                 columns.tag, columns.category};
     std::vector<Written> fields;
     for (std::size_t i = 0; i < sources.size(); ++i) {
-        fields.push_back(Cleaned(kRadioReferenceHeader[i + 2], FieldAt(row, sources[i]), ""));
+        fields.push_back(
+            Cleaned(kRadioReferenceHeader[i + 2], FieldAt(row, sources[i]), "", kUncut));
         out.append(",").append(fields.back().text);
     }
     out += '\n';
@@ -196,6 +208,8 @@ std::string CleanForDecoders(std::string_view text) {
     if (plain) return std::string(text);
     std::string cleaned;
     while (!text.empty()) {
+        // A line break is one blank, whether it is written LF or CR LF.
+        if (text.starts_with("\r\n")) text.remove_prefix(1);
         const std::size_t length = CharacterLength(text);
         if (length > 0) cleaned += Replacement(text.substr(0, length));
         text.remove_prefix(std::max<std::size_t>(length, 1));

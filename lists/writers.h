@@ -12,12 +12,13 @@
 
 #include "lists/columns.h"
 #include "lists/id_grammar.h"
+#include "lists/input_start.h"
 
 namespace zembra::lists {
 
 // The forms of an ID, tab-separated, or empty fields for none.
 void AppendForms(std::string& out, std::optional<int> id, const std::vector<IdForm>& forms,
-                 const Split& split);
+                 const Split& split, Addressing addressing);
 
 // Fields joined by `delimiter`, each quoted only when it must be (RFC 4180).
 void AppendFields(std::string& out, const Fields& fields, char delimiter);
@@ -29,19 +30,22 @@ struct TableShape {
     std::vector<IdForm> added;                 // forms the header lacks, in columns of their own
     char delimiter = ',';
     std::string_view lineEnd = "\n";
+    Addressing addressing = Addressing::Standard;
 };
-TableShape ShapeOf(const Fields& header, const Columns& columns, char delimiter,
-                   std::string_view lineEnd);
+TableShape ShapeOf(const Fields& header, const Columns& columns, const Layout& layout,
+                   Addressing addressing);
 void AppendTableHeader(std::string& out, const Fields& header, const TableShape& shape);
 // The row as read, with the forms filled where empty and added after.
 void AppendTableRow(std::string& out, const Fields& row, const TableShape& shape,
                     std::optional<int> id, const Split& split);
 
 // The decoders' DEC,Mode,Name,Tag list and the listing site's CSV layout.
-// Their rows return a note of what was changed, "" for nothing.
+// Their rows return a note of what was changed, "" for nothing. A decoder
+// row's ID is a decimal ID or a range ("640-767"), its Name `fallbackName`
+// when the listing row has none.
 void AppendDsdHeader(std::string& out);
-std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& columns, int id,
-                         const Split& split);
+std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& columns,
+                         std::string_view id, std::string_view fallbackName);
 void AppendRadioReferenceHeader(std::string& out);
 std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const Columns& columns,
                                     int id);

@@ -42,11 +42,16 @@ val ListFormats() {
     return choices;
 }
 
-// The options as the page names them, read once, with whether the split
-// could be read.
+// The words of the Extended Addressing choice.
+std::string ExtendedAddressingLabel() {
+    return std::string(lists::kExtendedAddressing.description);
+}
+
+// The options as the page names them, read once, with what is wrong with
+// them ("" for nothing).
 struct ListSettings {
     lists::Options options;
-    bool splitRead = false;
+    std::string problem;
 };
 
 ListSettings ReadListSettings(const val& named) {
@@ -60,9 +65,10 @@ ListSettings ReadListSettings(const val& named) {
     options.format = FormatNamed(option("format", "auto")).value_or(Format::Automatic);
     if (const std::optional<IdForm> form = FormNamed(option("to", ""))) options.forms = {*form};
     options.column = option("column", "");
+    if (named["ea"].isTrue()) options.addressing = Addressing::Extended;
     const std::optional<Split> split = ParseSplit(option("split", "4:4:3"));
-    settings.splitRead = split.has_value();
     options.split = split.value_or(Split{});
+    settings.problem = split ? OptionsProblem(options) : "--split: " + std::string(kSplitProblem);
     return settings;
 }
 
@@ -70,14 +76,14 @@ ListSettings ReadListSettings(const val& named) {
 // take the output and messages written so far after each, then End. The
 // options are named as on zembra-convert's command line: format as in
 // ListFormats(), `to` a form's name or "" for all three, column and split as
-// the options of those names.
+// the options of those names, and `ea` true for Extended Addressing.
 class ListConversion {
 public:
     ListConversion(val options, const std::string& name)
         : ListConversion(ReadListSettings(options), name) {}
 
     void Feed(const std::string& bytes) {
-        if (m_splitRead) m_converter.Feed(bytes);
+        if (m_problem.empty()) m_converter.Feed(bytes);
     }
     void End() { m_converter.End(); }
 
@@ -115,15 +121,15 @@ public:
 
 private:
     ListConversion(ListSettings settings, const std::string& name)
-        : m_splitRead(settings.splitRead),
+        : m_problem(std::move(settings.problem)),
           m_converter(std::move(settings.options), m_output, m_messages) {
         m_converter.Begin(name);
-        if (!m_splitRead) m_converter.Fail("--split: " + std::string(lists::kSplitProblem));
+        if (!m_problem.empty()) m_converter.Fail(m_problem);
     }
 
     std::ostringstream m_output;
     std::ostringstream m_messages;
-    bool m_splitRead;
+    std::string m_problem;
     lists::Converter m_converter;
 };
 
@@ -134,6 +140,7 @@ private:
 EMSCRIPTEN_BINDINGS(zembra_lists) {
     using zembra::web::ListConversion;
     emscripten::function("ListFormats", &zembra::web::ListFormats);
+    emscripten::function("ExtendedAddressingLabel", &zembra::web::ExtendedAddressingLabel);
     emscripten::class_<ListConversion>("ListConversion")
         .constructor<emscripten::val, std::string>()
         .function("Feed", &ListConversion::Feed)

@@ -29,10 +29,12 @@
     for (const choice of Module.ListFormats()) {
       element("option", {value: choice.value}, $("listFormat")).textContent = choice.label;
     }
+    $("listEaLabel").textContent = Module.ExtendedAddressingLabel();
     $("listInput").addEventListener("input", convertList);
     for (const id of ["listFormat", "listColumn", "listSplit"]) {
       $(id).addEventListener("input", convertList);
     }
+    $("listEa").addEventListener("change", convertList);
     $("listFile").addEventListener("change", (event) => {
       if (event.target.files.length) useFile(event.target.files[0]);
     });
@@ -78,7 +80,7 @@
     list.worker.postMessage({
       id: list.job, source: source, name: list.file ? list.file.name : "pasted",
       options: {format: choice[0], to: choice[1] || "", column: $("listColumn").value,
-                split: $("listSplit").value},
+                split: $("listSplit").value, ea: $("listEa").checked},
     });
     showProgress(0);
     $("listOutcome").value = "Converting\u2026";

@@ -57,6 +57,12 @@ std::string Repeated(std::string_view text, int times) {
     return all;
 }
 
+// The last message: the outcome in words.
+std::string Outcome(const std::string& words) { return "zembra-convert: " + words + "\n"; }
+std::string Failed(const std::string& ids) {
+    return Outcome(ids + " ID" + (ids == "1" ? "" : "s") + " converted; the run failed");
+}
+
 std::string Usage(const std::string& problem) {
     return "zembra-convert: " + problem + "\nTry 'zembra-convert --help' for more information.\n";
 }
@@ -74,7 +80,7 @@ const Case kCases[] = {
     {"HelpToAFullDisk", "--help >/dev/full", "", 2, "",
      "zembra-convert: cannot write standard output: No space left on device\n"},
     {"OutputToAFullDisk", "--to afs >/dev/full", "1\n", 2, "",
-     "zembra-convert: cannot write standard output: No space left on device\n"},
+     "zembra-convert: cannot write standard output: No space left on device\n" + Failed("1")},
     {"UsageErrorToAFullDisk", "--nope 2>/dev/full", "", 2, "", ""},
     {"RefusalsToAFullDisk", "2>/dev/full", "x\n", 2, "\t\t\n", ""},
     {"HelpWinsOverOtherErrors", "--to bogus --nope --help", "", 0, "Converts EDACS talk-group IDs",
@@ -89,15 +95,17 @@ const Case kCases[] = {
     {"AutoWithFormat", "--format dsd --auto", "", 2, "", Usage("--auto excludes --format")},
     {"AutoReadsLines", "--auto --to afs", "1234\n", 0, "09-102\n", ""},
     {"AutoReadsTables", "--auto --column ID", "ID\n5\n", 0, "ID,Decimal,AFS,Hex\n5,5,00-005,5\n",
-     "<stdin>: talk-group IDs read from column 1, 'ID'\n"},
+     "<stdin>: talk-group IDs read from column 1, 'ID'\n" + Outcome("1 ID converted")},
     {"StandardInputNamedAlike", "- missing .", "x\n", 2, "\t\t\n",
      "<stdin>:1: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)\n"
-     "zembra-convert: missing: No such file or directory\n.: read error\n"},
+     "zembra-convert: missing: No such file or directory\nzembra-convert: .: Is a directory\n" +
+         Outcome("no IDs converted, 1 refused; the run failed")},
     {"FileNamesEscaped", R"x("$(printf 'a\033[1mb\nc')")x", "", 2, "",
-     "zembra-convert: a\\x1b[1mb\\x0ac: No such file or directory\n"},
+     "zembra-convert: a\\x1b[1mb\\x0ac: No such file or directory\n" + Failed("no")},
     {"SplitAsTheDecodersWriteIt", "--split 344 --to afs", "1234\n", 0, "4:13:02\n", ""},
     {"DsdByColumnNumber", "--csv --format DSD --column 1", "x\n5\n", 0,
-     "DEC,Mode,Name,Tag\n5,A,00-005,EDACS\n", "<stdin>: talk-group IDs read from column 1, 'x'\n"},
+     "DEC,Mode,Name,Tag\n5,A,00-005,EDACS\n",
+     "<stdin>: talk-group IDs read from column 1, 'x'\n" + Outcome("1 ID converted")},
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
@@ -118,10 +126,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, Command, testing::ValuesIn(kCases),
 TEST(Program, HelpNamesEveryOptionFormFormatAndColumn) {
     EXPECT_EQ(Start("--help"), 0);
     std::vector<std::string_view> words = {
-        "FILE",      "--csv",         "--auto",      "--column",
-        "--to",      "{dec,afs,hex}", "--format",    "{table,dsd,radioreference}",
-        "--split",   "3:4:4 or 344",  "-o,--output", "-V,--version",
-        "-h,--help", "0X4d2"};
+        "FILE",         "--csv",
+        "--auto",       "--column",
+        "--to",         "{dec,afs,hex}",
+        "--format",     "{table,dsd-neo,dsd-fme,dsd,radioreference}",
+        "--ea",         "--split",
+        "3:4:4 or 344", "-o,--output",
+        "-V,--version", "-h,--help",
+        "0X4d2"};
     for (const auto& form : zembra::lists::kForms) words.push_back(form.description);
     for (const auto& format : zembra::lists::kFormats) {
         if (format.name != "lines") words.push_back(format.description);
@@ -156,7 +168,8 @@ const SaveCase kSaves[] = {
      "'1\\t00-001\\t1')\" ]",
      "err in list.txt out "},
     {"RefusalsStillWritten", "true", "--output list.txt --to afs", "2\nx\n", 1,
-     "<stdin>:2: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)\n",
+     "<stdin>:2: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)\n" +
+         Outcome("1 ID converted, 1 refused"),
      "[ \"$(cat list.txt)\" = 00-002 ]", "err in list.txt out "},
     {"ModeAndOwnerKept",
      "echo old >list.txt && chmod 604 list.txt && (chown 65534 list.txt 2>/dev/null || true)",
@@ -165,7 +178,7 @@ const SaveCase kSaves[] = {
      "{ [ \"$(id -u)\" != 0 ] || [ \"$(stat -c %u list.txt)\" = 65534 ]; }",
      "err in list.txt out "},
     {"OutputAlsoInput", "printf 'ID\\n4\\n' >list.txt", "-o list.txt --csv list.txt", "", 0,
-     "list.txt: talk-group IDs read from column 1, 'ID'\n",
+     "list.txt: talk-group IDs read from column 1, 'ID'\n" + Outcome("1 ID converted"),
      "[ \"$(cat list.txt)\" = \"$(printf 'ID,Decimal,AFS,Hex\\n4,4,00-004,4')\" ]",
      "err in list.txt out "},
     {"LinkChainKeptTargetReplaced",
@@ -178,19 +191,22 @@ const SaveCase kSaves[] = {
     {"FifoWrittenDirectly", "mkfifo fifo", "--to afs -o fifo & timeout 10 cat fifo >got; wait $!",
      "5\n", 0, "", "test -p fifo && [ \"$(cat got)\" = 00-005 ]", "err fifo got in out "},
     {"DeviceWrittenDirectly", "true", "-o /dev/full", "1\n", 2,
-     "zembra-convert: cannot write /dev/full: No space left on device\n", "test -c /dev/full",
-     "err in out "},
+     "zembra-convert: cannot write /dev/full: No space left on device\n" + Failed("1"),
+     "test -c /dev/full", "err in out "},
     {"FailedRunLeavesTheFile", "echo old >list.txt", "-o list.txt - missing", "3\n", 2,
      "zembra-convert: missing: No such file or directory\nzembra-convert: list.txt left "
-     "unchanged\n",
+     "unchanged\n" +
+         Failed("1"),
      "[ \"$(cat list.txt)\" = old ]", "err in list.txt out "},
     {"FailedRunCreatesNothing", "true", "-o list.txt missing", "", 2,
-     "zembra-convert: missing: No such file or directory\nzembra-convert: list.txt not created\n",
+     "zembra-convert: missing: No such file or directory\nzembra-convert: list.txt not created\n" +
+         Failed("no"),
      "true", "err in out "},
     {"FailedWriteLeavesTheFile", "echo old >list.txt && trap '' XFSZ && ulimit -f 1", "-o list.txt",
      Repeated("7\n", 2000), 2,
      "zembra-convert: cannot write list.txt: File too large\n"
-     "zembra-convert: list.txt left unchanged\n",
+     "zembra-convert: list.txt left unchanged\n" +
+         Failed("2000"),
      "[ \"$(cat list.txt)\" = old ]", "err in list.txt out "},
     {"SignalRemovesTheNewFile", "mkfifo fifo && exec 3<>fifo", kStopWhileReading, "", 143, "",
      "true", "err fifo in out "},

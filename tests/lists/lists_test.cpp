@@ -89,7 +89,7 @@ const Case kCases[] = {
     {"TableFilledAndAdded", Format::Table, "Note,AFS,ID\n\"a,\"\"b\"\"\",,7\nc\n",
      "Note,AFS,ID,Decimal,Hex\n\"a,\"\"b\"\"\",00-007,7,7,7\nc,,,,\n",
      "input: talk-group IDs read from column 3, 'ID'\ninput:3: ''" + kNotAnId, 1},
-    {"TableCrLineEnds", Format::Table, "DEC\r5\r\r7ff\r", "DEC,AFS,Hex\r5,00-005,5\r7ff,,\r",
+    {"TableCrLineEnds", Format::Table, "DEC\r5\r\r7ff\r", "DEC,AFS,Hex\r5,00-005,5\r\r7ff,,\r",
      kFromDec + "input:4: '7ff'" + kNotAnId, 1},
     {"TableWithoutIdColumn", Format::Table, "Name,Mode\nx,A\n", "",
      "input: no column DEC, Decimal, TGID, Talkgroup, ID, AFS or Hex among 'Name', 'Mode'; "
@@ -101,7 +101,8 @@ const Case kCases[] = {
      "DEC,Mode,Alpha Tag\n5,Me,\n5,A,b\nx,A,\n6, D ," + std::string(48, 'n') + "\xC3\xA9\n",
      "DEC,Mode,Name,Tag\n5,DE,00-005,EDACS\n6,A," + std::string(48, 'n') + ",EDACS\n",
      kFromDec + "input:3: talk group 5 again (first at input:2); row left out\ninput:4: 'x'" +
-         kNotAnId.substr(0, kNotAnId.size() - 1) + "; row left out\n",
+         kNotAnId.substr(0, kNotAnId.size() - 1) +
+         "; row left out\ninput:5: Name cut at 49 bytes, '\xC3\xA9' left out\n",
      1},
     // The earlier converter's defects, one case each; the others are the
     // program's and Inputs.MakeOneTableUnderOneHeader.
@@ -109,8 +110,9 @@ const Case kCases[] = {
      kFromDec + "input:2: ' \\x09'" + kNotAnId, 1},
     {"BareCrInAQuotedFieldIsNoLine", Format::Table, "DEC,N\n1,\"a\rb\"\nx,\"c\nd\"\ny\n",
      "DEC,N,AFS,Hex\n1,\"a\rb\",00-001,1\nx,\"c\nd\",,\ny,,,\n",
-     kFromDec + "input:3: this row runs over lines 3-4 (a quoted field holds a line break)\n" +
-         "input:3: 'x'" + kNotAnId + "input:5: 'y'" + kNotAnId,
+     kFromDec + "input:3: 'x'" + kNotAnId +
+         "input:3: this row runs over lines 3-4 (a quoted field holds a line break)\n" +
+         "input:5: 'y'" + kNotAnId,
      1},
     {"EmptyTableIsAnError", Format::Table, "", "",
      "input: no header row; a table starts with the names of its columns\n", 2},
@@ -135,9 +137,9 @@ const Case kCases[] = {
     {"DsdModeNameAndLineBreak", Format::Dsd,
      "DEC,Mode,Name\n5,DE ,\"a\nb\"\n6,A," + std::string(49, 'n') + "\n",
      "DEC,Mode,Name,Tag\n5,DE,a b,EDACS\n6,A," + std::string(49, 'n') + ",EDACS\n",
-     kFromDec + "input:2: this row runs over lines 2-3 (a quoted field holds a line break)\n" +
-         "input:2: Name 'a\\x0ab' written as 'a b'\n",
-     1},
+     kFromDec + "input:2: this row runs over lines 2-3 (a quoted field holds a line break); Name "
+                "'a\\x0ab' written as 'a b'\n",
+     0},
     {"RadioReferenceHexPadded", Format::RadioReference, "DEC\n16\n",
      "Decimal,Hex,Alpha Tag,Mode,Description,Tag,Category\n16,010,,,,,\n", kFromDec, 0},
     // The quote rule: quoted only when the closing quote ends the field.
