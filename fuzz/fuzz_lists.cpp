@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Feeds arbitrary bytes to the list library in every format: as one input,
+// Feeds arbitrary bytes to the list library in every format, with standard
+// or Extended Addressing as the first byte says: as one input,
 // as two inputs through one Converter, through ConvertText, and in blocks
 // cut where the fuzzer's first bytes say. Beyond not crashing it checks
 // that no line of the input is lost without a word (every line's row is
@@ -50,7 +51,7 @@ Run Feed(const Options& options, std::string_view text, std::string_view cuts) {
 }
 
 // Whether a message names the line: "input:N:" or a row over "lines F-L".
-bool Named(const std::string& messages, long line) {
+bool Named(const std::string& messages, std::int64_t line) {
     std::istringstream lines(messages);
     for (std::string message; std::getline(lines, message);) {
         if (message.starts_with("input:" + std::to_string(line) + ":")) return true;
@@ -78,18 +79,18 @@ void CheckLines(std::string_view text, const Run& run) {
 // Each line of the text as a row of a decoder list, its ID its line number
 // and the line its name: every row's line is written, or named in a
 // message, or the status is a failure.
-void CheckEveryLineAccounted(std::string_view text, std::string_view cuts) {
+void CheckEveryLineAccounted(std::string_view text, std::string_view cuts, Format format) {
     std::string table = "DEC,Name\n";
-    long line = 1;
+    std::int64_t line = 1;
     for (std::size_t start = 0; start < text.size() && line < 2047;) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         table += std::to_string(++line) + "," + std::string(text.substr(start, end - start)) + "\n";
         start = end + 1;
     }
     Options dsd;
-    dsd.format = Format::Dsd;
+    dsd.format = format;
     const Run run = Feed(dsd, table, cuts);
-    for (long row = 2; row <= line && run.status != kFailed; ++row) {
+    for (std::int64_t row = 2; row <= line && run.status != kFailed; ++row) {
         const bool written = run.output.find("\n" + std::to_string(row) + ",") != std::string::npos;
         Check(written || Named(run.messages, row));
     }
@@ -134,10 +135,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t cutBytes = std::min<std::size_t>(bytes.size(), 8);
     const std::string_view cuts = bytes.substr(0, cutBytes);
     const std::string_view text = bytes.substr(cutBytes);
-    for (const Format format :
-         {Format::Automatic, Format::Table, Format::Dsd, Format::RadioReference, Format::Lines}) {
+    const Addressing addressing =
+        !cuts.empty() && (cuts[0] & 1) != 0 ? Addressing::Extended : Addressing::Standard;
+    for (const Format format : {Format::Automatic, Format::Table, Format::Dsd, Format::DsdNeo,
+                                Format::DsdFme, Format::RadioReference, Format::Lines}) {
         Options options;
         options.format = format;
+        options.addressing = addressing;
         const Run whole = Feed(options, text, "");
         const Run cut = Feed(options, text, cuts);
         Check(whole.output == cut.output && whole.messages == cut.messages &&
@@ -152,7 +156,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         twice.Convert(second, "b");
         Check(twice.Status() >= whole.status);
     }
-    CheckEveryLineAccounted(text, cuts);
+    CheckEveryLineAccounted(text, cuts, Format::Dsd);
+    CheckEveryLineAccounted(text, cuts, Format::DsdNeo);
     CheckLog(text, cuts);
     return 0;
 }

@@ -12,6 +12,7 @@ namespace {
 // dsd-fme holds this many groups in a fixed array and writes past its end;
 // the earlier decoders read no further, without a word.
 constexpr std::int64_t kFixedGroups = 1023;
+constexpr std::int32_t kNowhere = -1;
 
 std::string RangeText(const IdRange& range) {
     return std::to_string(range.first) + "-" + std::to_string(range.last);
@@ -23,7 +24,7 @@ DecoderList::DecoderList(Format format, const Split& split, Addressing addressin
     : m_format(format),
       m_split(split),
       m_addressing(addressing),
-      m_firstAt(static_cast<std::size_t>(IdCount(addressing))) {}
+      m_firstAt(static_cast<std::size_t>(IdCount(addressing)), kNowhere) {}
 
 void DecoderList::Begin(std::string& out) const {
     if (m_format == Format::RadioReference) return AppendRadioReferenceHeader(out);
@@ -40,11 +41,11 @@ DecoderList::Added DecoderList::Add(std::string& out, const Fields& row, const C
                 ""};
     }
     if (!reading.id) return {false, reading.refusal + "; row left out", ""};
-    std::string& first = m_firstAt[static_cast<std::size_t>(*reading.id)];
-    if (!first.empty()) {
+    std::int32_t& first = m_firstAt[static_cast<std::size_t>(*reading.id)];
+    if (first != kNowhere) {
         return {false,
-                "talk group " + std::to_string(*reading.id) + " again (first at " + first +
-                    "); row left out",
+                "talk group " + std::to_string(*reading.id) + " again (first at " +
+                    m_places[static_cast<std::size_t>(first)] + "); row left out",
                 ""};
     }
     if (m_format == Format::DsdFme && m_groups == kFixedGroups) {
@@ -53,7 +54,8 @@ DecoderList::Added DecoderList::Add(std::string& out, const Fields& row, const C
                     " is beyond the 1,023 groups that dsd-fme holds; row left out",
                 ""};
     }
-    first = where;
+    first = static_cast<std::int32_t>(m_places.size());
+    m_places.push_back(where);
     Added added{true, "", WriteRow(out, row, columns, *reading.id)};
     if (m_format == Format::Dsd && m_groups == kFixedGroups + 1) {
         added.problem =

@@ -45,8 +45,11 @@ private:
     Format m_format;
     Split m_split;
     Addressing m_addressing;
-    std::vector<std::string> m_firstAt;             // where each talk group was written
-    std::map<IdRange, std::string> m_rangeFirstAt;  // and each range
+    // Where each talk group was written, as an index into m_places: a
+    // small table for every Extended Addressing ID, places only for those seen.
+    std::vector<std::int32_t> m_firstAt;
+    std::vector<std::string> m_places;
+    std::map<IdRange, std::string> m_rangeFirstAt;  // where each range was written
     std::int64_t m_groups = 0;                      // the rows written
 };
 

@@ -106,6 +106,17 @@ const Case kCases[] = {
     {"DsdByColumnNumber", "--csv --format DSD --column 1", "x\n5\n", 0,
      "DEC,Mode,Name,Tag\n5,A,00-005,EDACS\n",
      "<stdin>: talk-group IDs read from column 1, 'x'\n" + Outcome("1 ID converted")},
+    {"ColumnTrimmedAsHeaders", "--csv --column ' Dec '", " Dec ,N\n5,a\n", 0,
+     " Dec ,N,AFS,Hex\n5,a,00-005,5\n",
+     "<stdin>: talk-group IDs read from column 1, ' Dec '\n" + Outcome("1 ID converted")},
+    {"ExtendedAddressingHasNoAfs", "--ea --to afs", "", 2, "",
+     Usage("Extended Addressing IDs have no AFS form; write them in decimal or hexadecimal")},
+    {"ExtendedAddressingLines", "--ea", "40000\n", 0, "40000\t\t9C40\n", ""},
+    {"DsdFmeNamesWhatItLeavesOut", "--csv --format dsd-fme", "DEC\n05-\n5\n", 1,
+     "DEC,Mode,Name,Tag\n5,A,00-005,EDACS\n",
+     "<stdin>: talk-group IDs read from column 1, 'DEC'\n<stdin>:2: '05-' is a partial AFS ID "
+     "(talk groups 640-767); dsd-fme reads no ranges (dsd-neo does); row left out\n" +
+         Outcome("1 ID converted, 1 refused, 1 row left out")},
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }

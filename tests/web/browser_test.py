@@ -103,6 +103,7 @@ LISTING = (
     "1235,4d3,D,FD Tac 2,\"Fire Tactical, Caf\u00e9 Fire\",Fire-Tac,County Fire\r\n"
     "2050,802,DE,EA Ops,Extended Ops,Other,Misc\r\n"
     "16,010,A,SO Disp,Sheriff Dispatch,Law Dispatch,County Sheriff\r\n"
+    "09-10-,,DE,FD Fleet,Fire Fleet 9-10,Fire Dispatch,County Fire\r\n"
     "1234,4d2,D,FD Disp,Fire Dispatch,Fire Dispatch,County Fire\r\n")
 PASTED = "1234\n09-102\n0x7ff\n3000\n  16\nab\n"
 MENU_NAMES = {"mnuAction": "Action", "mnuHelp": "Help", "mnuActionItems1": "Decimal to AFS",
@@ -157,7 +158,10 @@ layers.push(getComputedStyle(canvas).backgroundColor);
 canvas.remove();
 return [getComputedStyle(el).color, layers];"""
 
+# Pastes a list with the Extended Addressing choice as the second argument
+# says; the paste alone starts the conversion.
 PASTE = """const input = document.getElementById("listInput");
+document.getElementById("listEa").checked = arguments[1];
 input.value = arguments[0];
 input.dispatchEvent(new Event("input", {bubbles: true}));"""
 
@@ -378,11 +382,12 @@ class PageTest:
         WebDriverWait(self.driver, timeout).until(
             lambda d: self.by_id("listStatus").get_attribute("textContent"))
 
-    def paste(self, text):
-        self.list_result(lambda: self.js(PASTE, text))
+    def paste(self, text, ea=False):
+        self.list_result(lambda: self.js(PASTE, text, ea))
 
     def convert_as(self, choice, text, *options):
-        """zembra-convert's run on text, and the page's on the same with the format chosen."""
+        """zembra-convert's run on text, and the page's on the same with the format chosen
+        (and Extended Addressing with --ea)."""
         native = subprocess.run([self.convert, *options], input=text.encode(),
                                 capture_output=True)
         menu = Select(self.by_id("listFormat"))
@@ -390,7 +395,7 @@ class PageTest:
             menu.select_by_value(choice)
         else:
             menu.select_by_index(0)  # the default
-        self.paste(text)
+        self.paste(text, "--ea" in options)
         return native
 
     def list_tool(self):
@@ -408,12 +413,23 @@ class PageTest:
         self.by_id("listFileClear").click()
         # The default (None) takes a plain list as lines and a listing as a
         # table; a textarea holds its lines with "\n" alone.
-        for name, choice, text, option, written in (
-                ("pasted IDs as lines:afs", "lines:afs", PASTED, "--to=afs", "-lines-afs"),
-                ("the default output of one ID a line", None, PASTED, "--auto", "-lines.txt"),
-                ("the default output of a listing", None, LISTING.replace("\r\n", "\n"),
-                 "--auto", "-table.csv")):
-            self.compare_list(name, self.convert_as(choice, text, option), written)
+        pasted = LISTING.replace("\r\n", "\n")
+        for name, choice, text, options, written in (
+                ("pasted IDs as lines:afs", "lines:afs", PASTED, ["--to=afs"], "-lines-afs"),
+                ("the default output of one ID a line", None, PASTED, ["--auto"], "-lines.txt"),
+                ("the default output of a listing", None, pasted, ["--auto"], "-table.csv"),
+                ("a listing as dsd-neo", "dsd-neo", pasted, ["--csv", "--format=dsd-neo"],
+                 "-dsd-neo.csv"),
+                ("a listing as dsd-fme", "dsd-fme", pasted, ["--csv", "--format=dsd-fme"],
+                 "-dsd-fme.csv"),
+                ("Extended Addressing IDs as lines", "lines", PASTED, ["--ea"], "-lines.txt"),
+                ("an Extended Addressing listing as dsd-neo", "dsd-neo", pasted,
+                 ["--csv", "--format=dsd-neo", "--ea"], "-dsd-neo.csv")):
+            self.compare_list(name, self.convert_as(choice, text, *options), written)
+        words = [self.by_id("listEaLabel").text] + [
+            option.text for option in Select(self.by_id("listFormat")).options]
+        self.check("list tool: the choices are worded for people, with no options' flags",
+                   differs("flags", [w for w in words if "--" in w], []))
         # A failure: the status in the detail line, nothing to download.
         self.convert_as("table", PASTED)
         link = self.by_id("listDownload")
@@ -423,6 +439,9 @@ class PageTest:
 
     def compare_list(self, name, native, file_end, problems=()):
         outcome = self.by_id("listOutcome").text
+        # zembra-convert's last message is the outcome the page shows apart.
+        messages = native.stderr.decode().replace("<stdin>:", "pasted:").splitlines()
+        last = messages.pop() if messages else ""
         self.check(f"list tool: {name}, status {native.returncode}, {outcome!r}",
                    list(problems) + differences(
             ("download", base64.b64decode(self.js_async(FETCH, "listDownload")), native.stdout),
@@ -432,8 +451,8 @@ class PageTest:
             ("listStatus", self.text("listStatus"), str(native.returncode)),
             ("the outcome in words", "converted" in outcome and "status" not in outcome.lower(),
              True),
-            ("messages", self.text("listMessages").splitlines(),
-             native.stderr.decode().replace("<stdin>:", "pasted:").splitlines())))
+            ("the last message", last in ("", "zembra-convert: " + outcome), True),
+            ("messages", self.text("listMessages").splitlines(), messages)))
 
     def screen(self, width=None):
         """A phone's screen of that width, or without one the desktop's."""
