@@ -40,7 +40,10 @@ constexpr int IdCount(Addressing addressing) {
 struct IdRange {
     int first = 0;
     int last = 0;
-    friend auto operator<=>(const IdRange&, const IdRange&) = default;
+    friend bool operator==(const IdRange&, const IdRange&) = default;
+    friend bool operator<(const IdRange& a, const IdRange& b) {
+        return a.first < b.first || (a.first == b.first && a.last < b.last);
+    }
 };
 
 // An ID read from a text, or why the text names none.
