@@ -63,9 +63,9 @@ std::string Footer() {
     }
     return text +
            ".\n"
-           "dsd-neo suits dsd-neo; dsd-fme suits dsd-fme and its 1,023 groups; dsd is the list\n"
-           "written before they parted. The group lists and radioreference leave refused and\n"
-           "repeated IDs out. Messages go to standard error, the outcome in words last.\n"
+           "dsd-neo suits dsd-neo, dsd-fme suits dsd-fme. The group lists and radioreference\n"
+           "leave refused and repeated IDs out. Messages go to standard error, the outcome in\n"
+           "words last.\n"
            "Exit status: 0 all converted, 1 rows refused, left out or inconsistent, 2 an error.";
 }
 
@@ -81,8 +81,7 @@ void AddOptions(CLI::App& app, Choices& choices) {
     app.add_flag("--csv", choices.csv, "Read a table with a header row, comma- or tab-separated");
     app.add_flag("--auto", choices.automatic,
                  "Read " + std::string(DescriptionOf(Format::Automatic)));
-    app.add_flag("--ea", choices.extended,
-                 std::string(lists::kExtendedAddressing.description) + "; AFS left empty");
+    app.add_flag("--ea", choices.extended, std::string(lists::kExtendedAddressing.description));
     app.add_option("--column", choices.request.options.column,
                    "With --csv or --auto: the ID column, by name or number")
         ->type_name("NAME|N");

@@ -38,7 +38,7 @@ inline constexpr std::array<Named, 3> kForms = {{
 inline constexpr std::array<Named, 7> kFormats = {{
     {"auto", "a table when the first line names an ID column, else one ID a line"},
     {"table", "the listing with Decimal, AFS and Hex added or filled"},
-    {"dsd", "the decoders' DEC,Mode,Name,Tag group list, as written before dsd-neo"},
+    {"dsd", "the DEC,Mode,Name,Tag list both decoders read before they parted"},
     {"dsd-neo", "dsd-neo's group list, partial IDs as ranges of talk groups"},
     {"dsd-fme", "dsd-fme's group list, at most its 1,023 groups"},
     {"radioreference", "the listing site's CSV layout"},
@@ -52,7 +52,7 @@ inline constexpr std::array<std::string_view, 7> kIdColumns = {
 
 // The words of the Extended Addressing choice: 16-bit IDs, no AFS form.
 inline constexpr Named kExtendedAddressing = {
-    "ea", "Extended Addressing: IDs 0-65535 (or 0x0-0xFFFF), which have no AFS form"};
+    "ea", "Extended Addressing: IDs 0-65535, which have no AFS form"};
 
 // Whether two names are the same, ASCII letters compared in either case.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
