@@ -52,6 +52,8 @@ void BM_Convert(benchmark::State& state, Format format, const std::string& input
 BENCHMARK_CAPTURE(BM_Convert, lines, Format::Lines, Lines())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, table, Format::Table, Table())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, dsd, Format::Dsd, Table())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, dsd_neo, Format::DsdNeo, Table())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Convert, dsd_fme, Format::DsdFme, Table())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, automatic, Format::Automatic, Table())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Convert, radioreference, Format::RadioReference, Table())
     ->Unit(benchmark::kMillisecond);
