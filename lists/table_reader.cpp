@@ -116,8 +116,7 @@ bool TableReader::TakeField(const FieldEnd& field) {
     if (field.quoted) {
         text.remove_prefix(1);
         next += 1;
-        // A field is at most a row of 1 MiB: its count fits a long everywhere.
-        m_line += static_cast<long>(std::count(text.begin(), text.end(), m_layout.counted));
+        m_line += static_cast<LineNumber>(std::count(text.begin(), text.end(), m_layout.counted));
         std::string& kept = m_fields.emplace_back();
         kept.reserve(text.size());
         for (std::size_t i = 0; i < text.size(); ++i) {
