@@ -106,7 +106,8 @@ TEST_P(GoldenFile, WritesWhatTheDecoderReads) {
 
 std::vector<fs::path> Cases() {
     std::vector<fs::path> paths;
-    for (const auto& entry : fs::directory_iterator(ZEMBRA_CONVERSION_CASES)) paths.push_back(entry.path());
+    for (const auto& entry : fs::directory_iterator(ZEMBRA_CONVERSION_CASES))
+        paths.push_back(entry.path());
     std::sort(paths.begin(), paths.end());
     return paths;
 }
