@@ -165,7 +165,8 @@ TEST_F(Driven, AboutWindowShowsAndClosesItself) {
         PostMessageW(Main(), WM_COMMAND, 203, 0);
         HWND about = nullptr;
         ASSERT_TRUE(WaitFor([&] {
-            return (about = FindWindowW(kAboutWindowClass, nullptr)) != nullptr &&
+            return (about = FindProcessWindow(s_program->process.dwProcessId, kAboutWindowClass)) !=
+                       nullptr &&
                    IsWindowVisible(about);
         }));
         EXPECT_EQ(TextOf(about), L"  Zembra");

@@ -39,8 +39,8 @@ RunningProgram::RunningProgram(const std::wstring& path) {
     }
     WaitFor(
         [this] {
-            main = FindWindowW(kMainWindowClass, nullptr);
-            return main != nullptr && IsWindowVisible(main);
+            main = FindProcessWindow(process.dwProcessId, kMainWindowClass);
+            return main != nullptr;
         },
         std::chrono::seconds(20));
 }
@@ -52,6 +52,16 @@ RunningProgram::~RunningProgram() {
         TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+HWND FindProcessWindow(DWORD process, const wchar_t* windowClass) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, windowClass, nullptr); window != nullptr;
+         window = FindWindowExW(nullptr, window, windowClass, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
 }
 
 bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {

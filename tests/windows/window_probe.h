@@ -34,6 +34,11 @@ struct RunningProgram {
     HWND main = nullptr;
 };
 
+// The visible top-level window of `windowClass` that belongs to `process`,
+// or null: other programs, the in-process tests among them, may have
+// windows of the same class.
+HWND FindProcessWindow(DWORD process, const wchar_t* windowClass);
+
 bool WaitFor(const std::function<bool()>& done,
              std::chrono::milliseconds timeout = std::chrono::seconds(5));
 

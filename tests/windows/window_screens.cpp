@@ -38,13 +38,11 @@ void Settle(HWND window) {
     Sleep(300);
 }
 
-HWND Opened(HWND main, int command, const wchar_t* windowClass) {
+HWND Opened(HWND main, DWORD process, int command, const wchar_t* windowClass) {
     PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(command), 0);
     if (windowClass == nullptr) return WaitForMessageBox(main).window;
     HWND found = nullptr;
-    WaitFor([&] {
-        return (found = FindWindowW(windowClass, nullptr)) != nullptr && IsWindowVisible(found);
-    });
+    WaitFor([&] { return (found = FindProcessWindow(process, windowClass)) != nullptr; });
     return found;
 }
 
@@ -69,13 +67,13 @@ int Run(const std::wstring& program) {
     Shot("windows-red-field", main, 20);
     for (const auto& [name, command] :
          {std::pair{"windows-help", 201}, std::pair{"windows-licence", 202}}) {
-        HWND box = Opened(main, command, nullptr);
+        HWND box = Opened(main, running.process.dwProcessId, command, nullptr);
         Settle(box);
         Shot(name, box, 10);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         WaitFor([&] { return IsWindowEnabled(main) != FALSE; });
     }
-    HWND about = Opened(main, 203, kAboutWindowClass);
+    HWND about = Opened(main, running.process.dwProcessId, 203, kAboutWindowClass);
     Settle(about);
     Shot("windows-about", about, 10);
     PostMessageW(about, WM_CLOSE, 0, 0);

@@ -17,6 +17,8 @@ target_link_libraries(window_driver_tests PRIVATE zembra_windows GTest::gtest)
 add_dependencies(window_driver_tests zembra zembra_wine_prefix)
 # One run: the program is started once for the whole suite.
 add_test(NAME window_driver COMMAND window_driver_tests $<TARGET_FILE:zembra>)
+# The two share one screen, the pointer and the activation: one at a time.
+set_tests_properties(window_inprocess window_driver PROPERTIES RESOURCE_LOCK wine_desktop)
 set_tests_properties(window_driver PROPERTIES TIMEOUT 60)
 
 # The program file: its size, the DLLs it imports, its version information
