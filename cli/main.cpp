@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "cli/fd_output.h"
+#include "cli/heard.h"
 #include "cli/options.h"
 #include "cli/save_file.h"
 #include "lists/convert.h"
@@ -79,8 +80,14 @@ int Run(const Request& request, FdOutput& standardOutput, FdOutput& messages) {
         // Output typed at a terminal shows before the next input is awaited.
         std::cin.tie(&standardOutput);
     }
-    Converter converter(request.options, file ? file->Stream() : standardOutput, messages);
-    ConvertInputs(converter, request.files);
+    std::ostream& out = file ? file->Stream() : standardOutput;
+    Converter converter(request.options, out, messages);
+    int heard = kConverted;
+    if (request.log || request.fleetmaps) {
+        heard = RunHeard(request, converter, out, messages);
+    } else {
+        ConvertInputs(converter, request.files);
+    }
     if (file) {
         Save(*file, request.output, converter, messages);
     } else if (const int error = standardOutput.Flush(); error != 0) {
@@ -91,7 +98,7 @@ int Run(const Request& request, FdOutput& standardOutput, FdOutput& messages) {
         messages << "zembra-convert: " << Describe(converter.Counts())
                  << (converter.Status() == kFailed ? "; the run failed\n" : "\n");
     }
-    return converter.Status();
+    return std::max(converter.Status(), heard);
 }
 
 // Help, version or a usage error.

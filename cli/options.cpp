@@ -5,7 +5,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "app/version.h"
@@ -83,7 +85,7 @@ void AddOptions(CLI::App& app, Choices& choices) {
                  "Read " + std::string(DescriptionOf(Format::Automatic)));
     app.add_flag("--ea", choices.extended, std::string(lists::kExtendedAddressing.description));
     app.add_option("--column", choices.request.options.column,
-                   "With --csv or --auto: the ID column, by name or number")
+                   "With --csv, --auto, --merge or --fleetmaps: the ID column, by name or number")
         ->type_name("NAME|N");
     std::vector<std::string> forms, formats;
     for (const auto& form : lists::kForms) forms.emplace_back(form.name);
@@ -96,6 +98,13 @@ void AddOptions(CLI::App& app, Choices& choices) {
         ->type_name("A:F:S")
         ->capture_default_str()
         ->check(CLI::Validator(SplitProblem, ""));
+    app.add_flag("--log", choices.request.log,
+                 "Read the FILEs as decoder event logs and write the talk groups heard");
+    app.add_option("--merge", choices.request.merge,
+                   "With --log: add what was heard to this listing's rows")
+        ->type_name("LISTING");
+    app.add_flag("--fleetmaps", choices.request.fleetmaps,
+                 "Rank the splits that fit the FILE's listing (with --log, the logs)");
     app.add_option("-o,--output", choices.request.output,
                    "Write to FILE, replaced only at status 0 or 1")
         ->type_name("FILE");
@@ -109,14 +118,23 @@ std::string UsageError(std::string_view what) {
 
 // Options that cannot go together, and options that need another (either
 // of two); the first broken rule is reported.
-constexpr std::array<std::array<std::string_view, 2>, 3> kExclusive = {{
+constexpr std::array<std::array<std::string_view, 2>, 10> kExclusive = {{
     {"--auto", "--csv"},
     {"--auto", "--format"},
     {"--to", "--csv"},
+    {"--log", "--csv"},
+    {"--log", "--auto"},
+    {"--log", "--to"},
+    {"--fleetmaps", "--csv"},
+    {"--fleetmaps", "--auto"},
+    {"--fleetmaps", "--format"},
+    {"--fleetmaps", "--merge"},
 }};
-constexpr std::array<std::array<std::string_view, 3>, 2> kNeeds = {{
-    {"--format", "--csv", ""},
-    {"--column", "--csv", "--auto"},
+// An option and the options it needs one of.
+constexpr std::array<std::array<std::string_view, 5>, 3> kNeeds = {{
+    {"--format", "--csv", "--log"},
+    {"--column", "--csv", "--auto", "--merge", "--fleetmaps"},
+    {"--merge", "--log"},
 }};
 
 bool Given(const CLI::App& app, std::string_view option) {
@@ -129,18 +147,25 @@ std::string Conflict(const CLI::App& app) {
             return std::string(option) + " excludes " + std::string(other);
         }
     }
-    for (const auto& [option, needed, orElse] : kNeeds) {
-        if (Given(app, option) && !Given(app, needed) && !Given(app, orElse)) {
-            const std::string alternative = orElse.empty() ? "" : " or " + std::string(orElse);
-            return std::string(option) + " requires " + std::string(needed) + alternative;
+    for (const auto& row : kNeeds) {
+        const auto needed = std::span(row).subspan(1);
+        const auto given = [&app](std::string_view other) { return Given(app, other); };
+        if (!Given(app, row[0]) || std::any_of(needed.begin(), needed.end(), given)) continue;
+        const auto count = std::count_if(needed.begin(), needed.end(),
+                                         [](std::string_view other) { return !other.empty(); });
+        std::string names(needed[0]);
+        for (std::ptrdiff_t i = 1; i < count; ++i) {
+            names += i + 1 == count ? " or " : ", ";
+            names += needed[static_cast<std::size_t>(i)];
         }
+        return std::string(row[0]) + " requires " + names;
     }
     return "";
 }
 
 Format FormatOf(const Choices& choices) {
     if (choices.automatic) return Format::Automatic;
-    if (!choices.csv) return Format::Lines;
+    if (!choices.csv && !choices.request.log) return Format::Lines;
     return lists::FormatNamed(choices.format).value_or(Format::Table);
 }
 

@@ -16,6 +16,12 @@ struct Request {
     lists::Options options;
     std::vector<std::string> files;  // none: standard input
     std::string output;              // empty: standard output
+    // The FILEs are decoder event logs; what was heard is written, merged
+    // into the listing `merge` names when it is not empty.
+    bool log = false;
+    std::string merge;
+    // The splits that fit the FILEs' listing, or logs, are ranked.
+    bool fleetmaps = false;
 };
 
 // A request to run, or what to show instead: help and version on standard

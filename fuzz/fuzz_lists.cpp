@@ -106,7 +106,8 @@ struct LogRun {
 
 LogRun ReadLog(std::string_view text, std::string_view cuts, bool extended) {
     std::ostringstream messages;
-    LogReader reader(LogOptions{Split{}, extended, true}, messages);
+    const Addressing addressing = extended ? Addressing::Extended : Addressing::Standard;
+    LogReader reader(LogOptions{Split{}, addressing, true}, messages);
     reader.Begin("log");
     for (std::size_t i = 0; !text.empty(); ++i) {
         const std::size_t size = cuts.empty()

@@ -235,7 +235,7 @@ struct LogReader::State {
                           kRefused);
         }
         if (fields->afs) return OnAfs(*fields);
-        if (!options.extended) {
+        if (options.addressing != Addressing::Extended) {
             if (extendedLines++ == 0) firstExtended = line;
             return;
         }

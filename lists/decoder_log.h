@@ -47,8 +47,9 @@ private:
 using HeardGroups = std::map<int, Heard>;
 
 struct LogOptions {
-    Split split;            // the split the decoder was set to
-    bool extended = false;  // read Extended Addressing calls (TGT:, 16-bit IDs)
+    Split split;  // the split the decoder was set to
+    // Extended Addressing reads the TGT calls' 16-bit talk groups too.
+    Addressing addressing = Addressing::Standard;
     // Whether each AFS text must name its talk group under `split`; not
     // when the split is what the log is read to find.
     bool splitKnown = true;

@@ -19,7 +19,7 @@ bool Blank(const Fields& row) {
 }  // namespace
 
 ListingRead ReadListing(std::string_view text, std::string_view name, std::string_view column,
-                        const Split& split) {
+                        const Split& split, Addressing addressing) {
     ListingRead read;
     Listing& listing = read.listing;
     listing.name = Printable(name, kWhole);
@@ -54,7 +54,8 @@ ListingRead ReadListing(std::string_view text, std::string_view name, std::strin
         }
         ListingRow row{table.Fields(), table.Lines().first, std::nullopt};
         const std::size_t id = listing.columns.id;
-        const IdReading reading = ReadId(FieldAt(row.fields, id), split, id == listing.columns.hex);
+        const IdReading reading =
+            ReadId(FieldAt(row.fields, id), split, id == listing.columns.hex, addressing);
         row.id = reading.id;
         if (!row.id) {
             read.messages.push_back(listing.name + ":" + std::to_string(row.line) + ": " +

@@ -17,7 +17,7 @@ namespace zembra::lists {
 
 struct ListingRow {
     Fields fields;
-    std::int64_t line = 0;
+    LineNumber line = 0;
     std::optional<int> id;  // empty where the row's ID was refused
 };
 
@@ -36,8 +36,9 @@ struct ListingRead {
 };
 
 // Reads a listing table as the converter does: the ID column as `column`
-// names it (or found by its name), each row's ID read under `split`.
+// names it (or found by its name), each row's ID read under `split`, 16-bit
+// ones too for Extended Addressing.
 ListingRead ReadListing(std::string_view text, std::string_view name, std::string_view column,
-                        const Split& split);
+                        const Split& split, Addressing addressing = Addressing::Standard);
 
 }  // namespace zembra::lists

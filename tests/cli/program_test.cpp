@@ -67,6 +67,10 @@ std::string Usage(const std::string& problem) {
     return "zembra-convert: " + problem + "\nTry 'zembra-convert --help' for more information.\n";
 }
 
+const std::string kLogLine =
+    "2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group "
+    "Voice Call;\n";
+
 struct Case {
     const char* name;
     const char* args;
@@ -88,8 +92,12 @@ const Case kCases[] = {
     {"VersionWinsAsV", "--split 5:5:5 -V", "", 0, "zembra-convert (Zembra) 1.0.1\nCopyright", ""},
     {"UsageErrorsNameTheProgram", "--to bogus", "", 2, "",
      Usage("--to: bogus not in {dec,afs,hex}")},
-    {"ColumnWithoutTable", "--column 1", "", 2, "", Usage("--column requires --csv or --auto")},
-    {"FormatWithoutCsv", "--format dsd", "", 2, "", Usage("--format requires --csv")},
+    {"ColumnWithoutTable", "--column 1", "", 2, "",
+     Usage("--column requires --csv, --auto, --merge or --fleetmaps")},
+    {"FormatWithoutCsv", "--format dsd", "", 2, "", Usage("--format requires --csv or --log")},
+    {"MergeWithoutLog", "--merge in", "", 2, "", Usage("--merge requires --log")},
+    {"FleetmapsWithFormat", "--fleetmaps --format dsd", "", 2, "",
+     Usage("--fleetmaps excludes --format")},
     {"ToWithCsv", "--csv --to afs", "", 2, "", Usage("--to excludes --csv")},
     {"AutoWithCsv", "--csv --auto", "", 2, "", Usage("--auto excludes --csv")},
     {"AutoWithFormat", "--format dsd --auto", "", 2, "", Usage("--auto excludes --format")},
@@ -117,6 +125,21 @@ const Case kCases[] = {
      "<stdin>: talk-group IDs read from column 1, 'DEC'\n<stdin>:2: '05-' is a partial AFS ID "
      "(talk groups 640-767); dsd-fme reads no ranges (dsd-neo does); row left out\n" +
          Outcome("1 ID converted, 1 refused, 1 row left out")},
+    // Decoder logs: what was heard, as a listing or a decoder list, and the fleetmap report.
+    {"LogHeard", "--log", kLogLine, 0,
+     "Decimal,AFS,Hex,Alpha Tag,Heard,First heard,Last heard,Radios,Calls\n"
+     "1234,09-102,4D2,TG 1234 (09-102),1,2026/08/22 14:53:31,2026/08/22 14:53:31,1,Analog Group "
+     "Voice\n",
+     ""},
+    {"LogAsDecoderList", "--log --format dsd-neo", kLogLine, 0,
+     "DEC,Mode,Name,Tag\n1234,A,TG 1234 (09-102),EDACS\n",
+     "heard talk groups: talk-group IDs read from column 1, 'Decimal'\n" +
+         Outcome("1 ID converted")},
+    {"LogMergedIntoAMissingListing", "--log --merge missing -o out2", kLogLine, 2, "",
+     "zembra-convert: missing: No such file or directory\nzembra-convert: out2 not created\n" +
+         Failed("no")},
+    {"FleetmapsOfALog", "--fleetmaps --log", kLogLine, 0,
+     "Splits ranked by how well the log fits them:\n", ""},
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }

@@ -46,7 +46,7 @@ struct LogRun {
 LogRun Read(const Sections& sections, std::string_view log, std::size_t cut, unsigned seed) {
     LogOptions options;
     const std::string given = sections.contains("options") ? sections.at("options") : "";
-    options.extended = given.find("ea\n") != std::string::npos;
+    if (given.find("ea\n") != std::string::npos) options.addressing = Addressing::Extended;
     if (const std::size_t split = given.find("split="); split != std::string::npos) {
         options.split = *ParseSplit(given.substr(split + 6, 5));
     }

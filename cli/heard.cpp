@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// The heard listing, the merge and the fleetmap report on the command line.
+#include "cli/heard.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "lists/fleetmaps.h"
+#include "lists/heard_listing.h"
+
+namespace zembra::cli {
+
+namespace {
+
+using namespace zembra::lists;
+
+std::string Shown(const std::string& path) {
+    return Printable(path == "-" ? "<stdin>" : path, kWhole);
+}
+
+std::vector<std::string> Inputs(const std::vector<std::string>& files) {
+    return files.empty() ? std::vector<std::string>{"-"} : files;
+}
+
+// Opens a file, or standard input for "-"; nullptr after reporting why not.
+std::istream* Open(const std::string& path, std::ifstream& file, Converter& converter) {
+    if (path == "-") return &std::cin;
+    file.open(path, std::ios::binary);
+    if (file) return &file;
+    converter.Fail("zembra-convert: " + Shown(path) + ": " + std::strerror(errno));
+    return nullptr;
+}
+
+// A listing is read whole: the merge and the weighing look at all its rows.
+std::optional<ListingRead> ReadListingFile(const std::string& path, const Request& request,
+                                           Converter& converter, std::ostream& messages) {
+    std::ifstream file;
+    std::istream* in = Open(path, file, converter);
+    if (!in) return std::nullopt;
+    const std::string text{std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>()};
+    ListingRead read = ReadListing(text, path == "-" ? "<stdin>" : path, request.options.column,
+                                   request.options.split, request.options.addressing);
+    // The reason a listing is not read fails the run.
+    for (std::size_t i = 0; i < read.messages.size(); ++i) {
+        const bool reason = read.status == kFailed && i + 1 == read.messages.size();
+        if (reason) {
+            converter.Fail(read.messages[i]);
+        } else {
+            messages << read.messages[i] << '\n';
+        }
+    }
+    return read;
+}
+
+int Fleetmaps(const Request& request, const HeardGroups& heard, Converter& converter,
+              std::ostream& out, std::ostream& messages) {
+    if (request.log) {
+        out << FleetmapReport(WeighSplits(FleetmapRows(heard, "log")), "log");
+        return kConverted;
+    }
+    std::vector<FleetmapRow> rows;
+    int status = kConverted;
+    for (const std::string& path : Inputs(request.files)) {
+        const std::optional<ListingRead> read = ReadListingFile(path, request, converter, messages);
+        if (!read) continue;
+        status = std::max(status, read->status);
+        std::vector<FleetmapRow> more = FleetmapRows(read->listing);
+        rows.insert(rows.end(), more.begin(), more.end());
+    }
+    out << FleetmapReport(WeighSplits(std::move(rows)), "listing");
+    return status;
+}
+
+}  // namespace
+
+int RunHeard(const Request& request, Converter& converter, std::ostream& out,
+             std::ostream& messages) {
+    LogOptions options{request.options.split, request.options.addressing, !request.fleetmaps};
+    LogReader reader(options, messages);
+    for (const std::string& path :
+         request.log ? Inputs(request.files) : std::vector<std::string>{}) {
+        std::ifstream file;
+        if (std::istream* in = Open(path, file, converter)) reader.Read(*in, Shown(path));
+    }
+    if (request.fleetmaps) {
+        return std::max(reader.Status(),
+                        Fleetmaps(request, reader.Groups(), converter, out, messages));
+    }
+    int status = reader.Status();
+    std::string listing = HeardListing(reader.Groups(), request.options.split);
+    if (!request.merge.empty()) {
+        const auto read = ReadListingFile(request.merge, request, converter, messages);
+        if (!read || read->status == kFailed) return kFailed;
+        status = std::max(status, read->status);
+        listing = MergedListing(read->listing, reader.Groups(), request.options.split);
+    }
+    if (request.options.format == Format::Table) {
+        out << listing;
+        return status;
+    }
+    // A decoder list is written from the listing as from any other.
+    converter.Begin("heard talk groups");
+    converter.Feed(listing);
+    converter.End();
+    return status;
+}
+
+}  // namespace zembra::cli
