@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -25,20 +26,11 @@ std::vector<std::string> Inputs(const std::vector<std::string>& files) {
     return files.empty() ? std::vector<std::string>{"-"} : files;
 }
 
-// Opens a file, or standard input for "-"; nullptr after reporting why not.
-std::istream* Open(const std::string& path, std::ifstream& file, Converter& converter) {
-    if (path == "-") return &std::cin;
-    file.open(path, std::ios::binary);
-    if (file) return &file;
-    converter.Fail("zembra-convert: " + Shown(path) + ": " + std::strerror(errno));
-    return nullptr;
-}
-
 // A listing is read whole: the merge and the weighing look at all its rows.
 std::optional<ListingRead> ReadListingFile(const std::string& path, const Request& request,
                                            Converter& converter, std::ostream& messages) {
     std::ifstream file;
-    std::istream* in = Open(path, file, converter);
+    std::istream* in = OpenInput(path, file, converter);
     if (!in) return std::nullopt;
     const std::string text{std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>()};
     ListingRead read = ReadListing(text, path == "-" ? "<stdin>" : path, request.options.column,
@@ -76,6 +68,19 @@ int Fleetmaps(const Request& request, const HeardGroups& heard, Converter& conve
 
 }  // namespace
 
+std::istream* OpenInput(const std::string& path, std::ifstream& file, Converter& converter) {
+    if (path == "-") return &std::cin;
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        converter.Fail("zembra-convert: " + Shown(path) + ": " + std::strerror(EISDIR));
+        return nullptr;
+    }
+    file.open(path, std::ios::binary);
+    if (file) return &file;
+    converter.Fail("zembra-convert: " + Shown(path) + ": " + std::strerror(errno));
+    return nullptr;
+}
+
 int RunHeard(const Request& request, Converter& converter, std::ostream& out,
              std::ostream& messages) {
     LogOptions options{request.options.split, request.options.addressing, !request.fleetmaps};
@@ -83,7 +88,13 @@ int RunHeard(const Request& request, Converter& converter, std::ostream& out,
     for (const std::string& path :
          request.log ? Inputs(request.files) : std::vector<std::string>{}) {
         std::ifstream file;
-        if (std::istream* in = Open(path, file, converter)) reader.Read(*in, Shown(path));
+        std::istream* in = OpenInput(path, file, converter);
+        if (!in) continue;
+        reader.Read(*in, Shown(path));
+        // A log not read to its end fails the run, and leaves -o's file as it was.
+        if (reader.Status() == kFailed && converter.Status() != kFailed) {
+            converter.Fail("zembra-convert: " + Shown(path) + " not read to its end");
+        }
     }
     if (request.fleetmaps) {
         return std::max(reader.Status(),

@@ -4,12 +4,18 @@
 // decoder list), and the fleetmap report of a listing or of logs.
 #pragma once
 
-#include <iosfwd>
+#include <fstream>
+#include <string>
 
 #include "cli/options.h"
 #include "lists/convert.h"
 
 namespace zembra::cli {
+
+// Opens an input for any run: standard input for "-", else the file, whose
+// stream `file` holds. A directory or a file that does not open is reported
+// through `converter`, and gives nullptr.
+std::istream* OpenInput(const std::string& path, std::ifstream& file, lists::Converter& converter);
 
 // Reads the request's files as logs or, for the fleetmap report without
 // --log, as listings, and writes to `out`. Files that do not open and a

@@ -3,10 +3,8 @@
 // the run itself: the inputs opened in turn, the output written to standard
 // output or saved to the file -o names, every message through one buffered
 // stream, and the exit status.
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -33,21 +31,9 @@ std::string Cannot(const SaveError& error, const std::string& name) {
 
 void ConvertInputs(Converter& converter, const std::vector<std::string>& files) {
     for (const std::string& path : files.empty() ? std::vector<std::string>{"-"} : files) {
-        if (path == "-") {
-            converter.Convert(std::cin, "<stdin>");
-            continue;
-        }
-        std::error_code ignored;
-        if (std::filesystem::is_directory(path, ignored)) {
-            converter.Fail(Failure(Shown(path), EISDIR));
-            continue;
-        }
-        std::ifstream in(path, std::ios::binary);
-        const int error = errno;
-        if (in) {
-            converter.Convert(in, path);
-        } else {
-            converter.Fail(Failure(Shown(path), error));
+        std::ifstream file;
+        if (std::istream* in = OpenInput(path, file, converter)) {
+            converter.Convert(*in, path == "-" ? "<stdin>" : path);
         }
     }
 }

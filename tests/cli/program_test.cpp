@@ -138,6 +138,8 @@ const Case kCases[] = {
     {"LogMergedIntoAMissingListing", "--log --merge missing -o out2", kLogLine, 2, "",
      "zembra-convert: missing: No such file or directory\nzembra-convert: out2 not created\n" +
          Failed("no")},
+    {"LogOfADirectory", "--log . -o out2", "", 2, "",
+     "zembra-convert: .: Is a directory\nzembra-convert: out2 not created\n" + Failed("no")},
     {"FleetmapsOfALog", "--fleetmaps --log", kLogLine, 0,
      "Splits ranked by how well the log fits them:\n", ""},
 };
