@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The buffered stream over a file descriptor: write(2) until every byte is
-// out, retried on interruption, with errno taken right after the call.
+// The buffered stream over a file descriptor: one large buffer, emptied by
+// the platform's WriteAll, which stops at the first failure.
 #include "cli/fd_output.h"
-
-#include <unistd.h>
-
-#include <cerrno>
 
 namespace zembra::cli {
 
@@ -18,16 +14,8 @@ FdBuffer::FdBuffer(int fd) : m_fd(fd), m_buffer(kBufferSize) {
 }
 
 int FdBuffer::Flush() {
-    const char* next = pbase();
-    while (m_error == 0 && next < pptr()) {
-        const ssize_t written = ::write(m_fd, next, static_cast<std::size_t>(pptr() - next));
-        if (written > 0) {
-            next += written;
-        } else if (written == 0) {
-            m_error = EIO;  // a device that takes nothing would loop forever
-        } else if (errno != EINTR) {
-            m_error = errno;
-        }
+    if (m_error == 0 && pptr() > pbase()) {
+        m_error = WriteAll(m_fd, pbase(), static_cast<std::size_t>(pptr() - pbase()));
     }
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     return m_error;

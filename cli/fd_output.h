@@ -5,11 +5,19 @@
 // handful of write(2) calls, and a full disk is reported with its reason.
 #pragma once
 
+#include <cstddef>
 #include <ostream>
 #include <streambuf>
 #include <vector>
 
 namespace zembra::cli {
+
+// The platform's half: writes every byte to `fd`, and returns 0, or the
+// errno value of the write that failed.
+int WriteAll(int fd, const char* data, std::size_t size);
+// Standard input, output and error in binary mode where the platform has a
+// text mode, so that every byte passes unchanged.
+void UseBinaryStandardStreams();
 
 class FdBuffer : public std::streambuf {
 public:

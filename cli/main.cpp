@@ -104,6 +104,7 @@ int Answer(const CommandLine& line, FdOutput& standardOutput, FdOutput& messages
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseBinaryStandardStreams();
     std::ios::sync_with_stdio(false);
     FdOutput standardOutput(1);
     FdOutput messages(2);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The output file of zembra-convert, written as a save-file: the output goes
-// to a new file beside the target, which replaces it only on Commit, so that
-// a failed run leaves the target as it was. Symbolic links are followed and
-// stay; what is not a regular file (a device, a FIFO) is written directly;
-// the target's mode and, where the process may, its owner are kept; the new
-// file is removed on every failure and on SIGINT, SIGTERM and SIGHUP.
+// to a new file beside the target, under the hidden name ".TARGET.XXXXXX",
+// which replaces the target only on Commit, so that a failed run leaves it as
+// it was. What is not a regular file (a device, a FIFO or pipe) is written
+// directly. The new file is removed on every failure and when the run is
+// interrupted. The POSIX half (save_file_posix.cpp) and the Windows half
+// (save_file_windows.cpp) say what each platform keeps of the target.
 #pragma once
 
 #include <memory>

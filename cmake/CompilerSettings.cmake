@@ -31,7 +31,8 @@ if(NOT EMSCRIPTEN)
     add_compile_options($<$<CONFIG:Release,RelWithDebInfo>:-D_FORTIFY_SOURCE=2>
                         -fstack-protector-strong)
     if(WIN32)
-        add_link_options(-fstack-protector-strong)
+        # Stripped, as Windows programs ship: their symbols would double them.
+        add_link_options(-fstack-protector-strong $<$<CONFIG:Release,MinSizeRel>:-s>)
     else()
         add_link_options(-Wl,-z,relro,-z,now)
     endif()

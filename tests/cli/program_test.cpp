@@ -193,10 +193,12 @@ struct SaveCase {
 };
 
 // A FIFO that never ends while the shell holds it open; the program is
-// stopped by SIGTERM once its new file exists.
+// stopped by SIGTERM once its new file exists under its hidden name (97 when
+// it never does).
 constexpr const char* kStopWhileReading =
-    "-o list.txt fifo & i=0; while ! ls list.txt.* >/dev/null 2>&1 && [ $i -lt 200 ]; "
-    "do sleep 0.05; i=$((i+1)); done; kill -TERM $!; wait $!";
+    "-o list.txt fifo & i=0; while ! ls .list.txt.?????? >/dev/null 2>&1 && [ $i -lt 200 ]; "
+    "do sleep 0.05; i=$((i+1)); done; kill -TERM $!; wait $!; s=$?; [ $i -lt 200 ] || s=97; "
+    "exit $s";
 
 const SaveCase kSaves[] = {
     {"NewFileWithTheUmask", "umask 027", "-o list.txt", "1\n", 0, "",

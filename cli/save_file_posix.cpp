@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The save-file: following the target's links, creating the new file beside
-// it with the target's mode and owner, removing it on failures and signals,
-// and the flush, fsync and rename that put it in place.
+// The save-file on POSIX: following the target's links (a symbolic link stays
+// and its target is replaced), creating the new file beside it with the
+// target's mode and owner, removing it on failures and on SIGINT, SIGTERM
+// and SIGHUP, and the flush, fsync and rename that put it in place.
 #include "cli/save_file.h"
 
 #include <fcntl.h>
@@ -91,8 +92,8 @@ struct Created {
 // signal before the signal can arrive.
 Created CreateBeside(const std::string& target) {
     const std::string directory = DirectoryOf(target);
-    // Room for ".XXXXXX" within the longest file name.
-    const std::string name = target.substr(directory.size(), NAME_MAX - 7) + ".XXXXXX";
+    // Hidden, and with room for "." and ".XXXXXX" within the longest file name.
+    const std::string name = "." + target.substr(directory.size(), NAME_MAX - 8) + ".XXXXXX";
     const std::string pattern = directory + name;
     if (pattern.size() >= sizeof g_temporary) return {-1, "", ENAMETOOLONG};
     InstallHandlersOnce();
