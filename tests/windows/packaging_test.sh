@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows downloads: the zip holds the two programs and two texts, and
-# the installer, under Wine, installs both programs under Program Files with
-# a Start-menu shortcut and an Installed-apps entry (publisher, version), and
-# uninstalls every trace of them.
+# The Windows downloads: the console program's size and imports; the zip
+# holds the two programs and two texts; the installer, under Wine, installs
+# both programs under Program Files with a Start-menu shortcut and an
+# Installed-apps entry (publisher, version), and uninstalls every trace of
+# them.
 #   tests/windows/packaging_test.sh DIST VERSION PUBLISHER
 # in the environment of the Wine prefix (WINEPREFIX). Wine's menu builder
 # writes the shortcut's desktop entries into a temporary XDG folder.
@@ -18,6 +19,14 @@ check() {  # description, then the command that must succeed
 
 names="$(python3 -c 'import sys, zipfile; print(*sorted(zipfile.ZipFile(sys.argv[1]).namelist()))' "$zip")"
 check "the zip holds $names" [ "$names" = "LICENSE.txt README.txt zembra-convert.exe zembra.exe" ]
+
+# The console program: at most 2 MiB, and no DLL of the compiler's (libstdc++,
+# libgcc, libwinpthread), which a Windows machine does not have.
+size=$(stat -c %s "$dist/zembra-convert.exe")
+check "zembra-convert.exe is $size bytes, at most 2 MiB" [ "$size" -le $((2 * 1024 * 1024)) ]
+imports="$(x86_64-w64-mingw32-objdump -p "$dist/zembra-convert.exe" | sed -n 's/^\tDLL Name: //p')"
+check "zembra-convert.exe imports $(echo $imports), none of the compiler's DLLs" \
+    bash -c "[ -n '$imports' ] && ! grep -qi '^lib' <<<'$imports'"
 
 xdg="$(mktemp -d)"
 trap 'rm -rf "$xdg"' EXIT
