@@ -5,11 +5,13 @@
 # both programs under Program Files with a Start-menu shortcut and an
 # Installed-apps entry (publisher, version), and uninstalls every trace of
 # them.
-#   tests/windows/packaging_test.sh DIST VERSION PUBLISHER
+# Last, installing it over an older version (OLDER_MSI, 1.0.0) leaves one
+# entry, its own.
+#   tests/windows/packaging_test.sh DIST VERSION PUBLISHER OLDER_MSI
 # in the environment of the Wine prefix (WINEPREFIX). Wine's menu builder
 # writes the shortcut's desktop entries into a temporary XDG folder.
 set -euo pipefail
-dist="$1" version="$2" publisher="$3"
+dist="$1" version="$2" publisher="$3" older="$4"
 msi="$dist/zembra-$version-x64.msi"
 zip="$dist/zembra-$version-win64.zip"
 failed=0
@@ -54,4 +56,12 @@ check "msiexec /x uninstalls" wine msiexec /x "$(winepath -w "$msi")" /qn
 check "no program left" [ ! -e "$installed" ]
 check "no shortcut left" [ -z "$(shortcuts)" ]
 check "no Installed-apps entry left" bash -c "! grep -q 'Zembra' <(wine reg query 'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall' /s 2>/dev/null)"
+
+check "the older version installs" wine msiexec /i "$(winepath -w "$older")" /qn
+check "... as 1.0.0" grep -q 'DisplayVersion.*REG_SZ.*1\.0\.0$' <(entry)
+check "this version installs over it" wine msiexec /i "$(winepath -w "$msi")" /qn
+check "... leaving one entry, its own" \
+    [ "$(entry | grep -c 'DisplayName.*REG_SZ.*Zembra$')-$(entry | grep -c "DisplayVersion.*REG_SZ.*$version\$")" = 1-1 ]
+check "... which uninstalls" wine msiexec /x "$(winepath -w "$msi")" /qn
+check "... leaving nothing" bash -c "[ ! -e '$installed' ] && [ -z \"\$(find '$WINEPREFIX/drive_c' -path '*/Start Menu/Programs/Zembra.lnk')\" ]"
 exit "$failed"
