@@ -106,7 +106,9 @@ int RunHeard(const Request& request, Converter& converter, std::ostream& out,
         const auto read = ReadListingFile(request.merge, request, converter, messages);
         if (!read || read->status == kFailed) return kFailed;
         status = std::max(status, read->status);
-        listing = MergedListing(read->listing, reader.Groups(), request.options.split);
+        Merged merged = MergedListing(read->listing, reader.Groups(), request.options.split);
+        if (!merged.replaced.empty()) messages << merged.replaced << '\n';
+        listing = std::move(merged.text);
     }
     if (request.options.format == Format::Table) {
         out << listing;

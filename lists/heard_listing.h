@@ -21,9 +21,17 @@ std::string StubName(int id, const Split& split);
 // Decimal,AFS,Hex,Alpha Tag and the heard columns, comma-separated.
 std::string HeardListing(const HeardGroups& groups, const Split& split);
 
+// A merged listing, and the message naming the heard columns the listing
+// already had (from an earlier merge), whose values are replaced.
+struct Merged {
+    std::string text;
+    std::string replaced;  // empty when the listing had none
+};
+
 // The listing's rows in their order, each with the heard columns (0 and
 // empty where never heard), then stub rows for the groups heard that no row
-// names. Nothing a row holds is changed.
-std::string MergedListing(const Listing& listing, const HeardGroups& groups, const Split& split);
+// names. Its empty lines keep their place. A heard column the listing has
+// holds what these logs say; nothing else a row holds is changed.
+Merged MergedListing(const Listing& listing, const HeardGroups& groups, const Split& split);
 
 }  // namespace zembra::lists

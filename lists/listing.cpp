@@ -43,6 +43,13 @@ ListingRead ReadListing(std::string_view text, std::string_view name, std::strin
             return fail(listing.name + ":" + std::to_string(table.Lines().first) +
                         ": a row longer than 1 MiB");
         }
+        if (step == TableReader::Step::BlankLine) {
+            // Inside the table an empty line keeps its place, as in the converter's tables.
+            if (!listing.header.empty()) {
+                listing.rows.push_back({{}, table.Lines().first, std::nullopt, true});
+            }
+            continue;
+        }
         if (step != TableReader::Step::Row) break;
         if (listing.header.empty() && Blank(table.Fields())) continue;
         if (listing.header.empty()) {

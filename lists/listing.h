@@ -18,7 +18,8 @@ namespace zembra::lists {
 struct ListingRow {
     Fields fields;
     LineNumber line = 0;
-    std::optional<int> id;  // empty where the row's ID was refused
+    std::optional<int> id;   // empty where the row's ID was refused or the line is empty
+    bool emptyLine = false;  // an empty line inside the table, kept for its place
 };
 
 struct Listing {

@@ -2,7 +2,8 @@
 // The decoder log reader and the heard listing on the cases in
 // testdata/logs: each case file holds a log, optionally a listing to merge
 // it into (or, with the option fleetmaps, to weigh the splits of) and
-// options, and the output, messages and status expected. Each
+// options (ea, split=A:F:S, fleetmaps, format=NAME for a decoder list), and
+// the output, messages and status expected. Each
 // runs whole, a byte at a time, in blocks of random sizes and with CR LF
 // line ends, which must all give the same.
 #include <gtest/gtest.h>
@@ -43,6 +44,21 @@ struct LogRun {
     int status = 0;
 };
 
+// A decoder list is written from the listing, as zembra-convert does.
+void WriteDecoderList(LogRun& run, Format format, const Split& split) {
+    std::ostringstream out, messages;
+    Options options;
+    options.format = format;
+    options.split = split;
+    Converter converter(options, out, messages);
+    converter.Begin("heard talk groups");
+    converter.Feed(run.output);
+    converter.End();
+    run.output = out.str();
+    run.messages += messages.str();
+    run.status = std::max(run.status, converter.Status());
+}
+
 LogRun Read(const Sections& sections, std::string_view log, std::size_t cut, unsigned seed) {
     LogOptions options;
     const std::string given = sections.contains("options") ? sections.at("options") : "";
@@ -67,10 +83,19 @@ LogRun Read(const Sections& sections, std::string_view log, std::size_t cut, uns
         run.output = FleetmapReport(WeighSplits(FleetmapRows(reader.Groups(), "log")), "log");
     if (sections.contains("listing")) {
         const ListingRead read = ReadListing(sections.at("listing"), "listing", "", options.split);
-        run.output = fleetmaps ? FleetmapReport(WeighSplits(FleetmapRows(read.listing)), "listing")
-                               : MergedListing(read.listing, reader.Groups(), options.split);
         for (const std::string& message : read.messages) run.messages += message + "\n";
         run.status = std::max(run.status, read.status);
+        if (fleetmaps) {
+            run.output = FleetmapReport(WeighSplits(FleetmapRows(read.listing)), "listing");
+        } else {
+            const Merged merged = MergedListing(read.listing, reader.Groups(), options.split);
+            run.output = merged.text;
+            if (!merged.replaced.empty()) run.messages += merged.replaced + "\n";
+        }
+    }
+    if (const std::size_t format = given.find("format="); format != std::string::npos) {
+        const std::string name = given.substr(format + 7, given.find('\n', format) - format - 7);
+        WriteDecoderList(run, *FormatNamed(name), options.split);
     }
     return run;
 }
