@@ -81,15 +81,6 @@ Labels LabelsOf(const FleetmapRow& row) {
     return labels;
 }
 
-struct Place {
-    int agency, fleet, subfleet;
-};
-
-Place PlaceOf(int id, const Split& split) {
-    const auto [a, f, s] = split.bits;
-    return {id >> (f + s), (id >> s) & ((1 << f) - 1), id & ((1 << s) - 1)};
-}
-
 // Departments whose rows are evidence: those that name a call, their rows
 // together in ID order (in runs of three rows or more, on the whole), and
 // those of five rows or more in one run; all within 1,024 IDs, as no
@@ -242,11 +233,11 @@ int Verdict(const Fleetmaps& weighed, const Evidence& evidence, const Split& spl
     const auto agrees = [&evidence](bool together) { return together == evidence.same ? 1 : -1; };
     switch (evidence.kind) {
         case Evidence::Kind::AgencyCall:
-            return place.fleet == 0 && place.subfleet == 0 ? 1 : -1;
+            return place.AgencyCall() ? 1 : -1;
         case Evidence::Kind::FleetCall:
-            return place.subfleet == 0 ? 1 : -1;
+            return place.FleetCall() ? 1 : -1;
         case Evidence::Kind::Ordinary:
-            return place.subfleet == 0 ? -1 : 0;
+            return place.FleetCall() ? -1 : 0;
         case Evidence::Kind::Department:
             return agrees(place.agency == PlaceOf(weighed.rows[evidence.other].id, split).agency);
         case Evidence::Kind::Unit:

@@ -22,4 +22,9 @@ std::string SplitName(const Split& split) {
            std::to_string(split.bits[2]);
 }
 
+Place PlaceOf(int id, const Split& split) {
+    const auto [a, f, s] = split.bits;
+    return {id >> (f + s), (id >> s) & ((1 << f) - 1), id & ((1 << s) - 1)};
+}
+
 }  // namespace zembra::lists

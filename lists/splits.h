@@ -17,4 +17,13 @@ const std::vector<Split>& AllSplits();
 // "3:4:4".
 std::string SplitName(const Split& split);
 
+// Where an ID lies under a split. EDACS keeps fleet 0, subfleet 0 of each
+// agency for the agency call and subfleet 0 of each fleet for the fleet call.
+struct Place {
+    int agency, fleet, subfleet;
+    bool AgencyCall() const { return fleet == 0 && subfleet == 0; }
+    bool FleetCall() const { return subfleet == 0; }
+};
+Place PlaceOf(int id, const Split& split);
+
 }  // namespace zembra::lists

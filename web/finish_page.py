@@ -16,7 +16,8 @@ import subprocess
 import sys
 
 # In cascade order: a later sheet's rules win over an earlier one's.
-STYLE_SHEETS = ["page.css", "converter_window.css", "dialogs.css", "list_tool.css"]
+STYLE_SHEETS = ["page.css", "converter_window.css", "dialogs.css", "list_tool.css",
+                "fleetmap_view.css"]
 # Every file the page serves, which the service worker keeps for offline use.
 CACHED = ["index.html", "style.css", "zembra.js", "zembra.wasm", "cheese.jpg",
           "manifest.webmanifest", "zembra-192.png", "zembra-512.png"]

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The list library for the page's list tool, through embind: the Output
-// choices, and ListConversion, fed in blocks so that the worker running it
-// (list_worker.js) can report progress and stop between them.
+// choices; ListConversion, fed in blocks so that the worker running it
+// (list_worker.js) can report progress and stop between them; and the
+// talk-group map of a listing or log with its fleetmap report.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -12,6 +13,7 @@
 #include <utility>
 
 #include "lists/convert.h"
+#include "lists/fleetmap_cells.h"
 
 namespace zembra::web {
 
@@ -133,6 +135,54 @@ private:
     lists::Converter m_converter;
 };
 
+// The map of a listing or log under the options' split, as plain data
+// that a worker can post: {kind: "listing", "log" or "" for neither,
+// split, bits: [a, f, s], cells: [{id, agency, fleet, subfleet, afs, name,
+// call: "agency", "fleet" or ""}], fleets: [{agency, fleet, groups}],
+// report, best: the best split's name}.
+val Fleetmap(val options, const std::string& text, const std::string& name) {
+    using namespace lists;
+    const ListSettings settings = ReadListSettings(options);
+    val map = val::object();
+    map.set("kind", "");
+    if (!settings.problem.empty()) return map;
+    const Split& split = settings.options.split;
+    FleetmapSource source =
+        ReadFleetmapSource(text, name, settings.options.column, split, settings.options.addressing);
+    if (source.rows.empty()) return map;
+    const FleetmapPicture picture = DrawFleetmap(source.rows, split);
+    constexpr const char* kCalls[] = {"", "agency", "fleet"};
+    val cells = val::array();
+    for (const MapCell& cell : picture.cells) {
+        val shown = val::object();
+        shown.set("id", cell.id);
+        shown.set("agency", cell.place.agency);
+        shown.set("fleet", cell.place.fleet);
+        shown.set("subfleet", cell.place.subfleet);
+        shown.set("afs", cell.afs);
+        shown.set("name", cell.name);
+        shown.set("call", kCalls[static_cast<int>(cell.call)]);
+        cells.call<void>("push", shown);
+    }
+    val fleets = val::array();
+    for (const FleetCount& count : picture.fleets) {
+        val fleet = val::object();
+        fleet.set("agency", count.agency);
+        fleet.set("fleet", count.fleet);
+        fleet.set("groups", count.groups);
+        fleets.call<void>("push", fleet);
+    }
+    const Fleetmaps weighed = WeighSplits(std::move(source.rows));
+    map.set("kind", source.kind);
+    map.set("split", SplitName(split));
+    map.set("bits", val::array(split.bits.begin(), split.bits.end()));
+    map.set("cells", cells);
+    map.set("fleets", fleets);
+    map.set("report", FleetmapReport(weighed, source.kind));
+    map.set("best", SplitName(weighed.ranked.front().split));
+    return map;
+}
+
 }  // namespace
 
 }  // namespace zembra::web
@@ -141,6 +191,7 @@ EMSCRIPTEN_BINDINGS(zembra_lists) {
     using zembra::web::ListConversion;
     emscripten::function("ListFormats", &zembra::web::ListFormats);
     emscripten::function("ExtendedAddressingLabel", &zembra::web::ExtendedAddressingLabel);
+    emscripten::function("Fleetmap", &zembra::web::Fleetmap);
     emscripten::class_<ListConversion>("ListConversion")
         .constructor<emscripten::val, std::string>()
         .function("Feed", &ListConversion::Feed)

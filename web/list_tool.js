@@ -2,7 +2,8 @@
 // The list tool on the page: it hands a pasted, chosen or dropped list to a
 // worker that runs the module's script (list_worker.js) and shows what comes
 // back, with progress, a way to cancel and downloads of the result and the
-// messages. The converter window starts it through Module.page.buildListTool.
+// messages, and the talk-group map of a listing or log (fleetmap_view.js).
+// The converter window starts it through Module.page.buildListTool.
 (function () {
   "use strict";
   if (typeof document === "undefined") return;  // the list worker
@@ -110,6 +111,7 @@
     $("listOutcome").value = outcome;
     $("listDetail").hidden = $("listMessagesBox").hidden = $("listMoreMessages").hidden = true;
     offer("listDownload", null);
+    Module.page.drawFleetmap(null);
   }
 
   async function showResult(result) {
@@ -128,6 +130,7 @@
     $("listOutput").value = new TextDecoder().decode(head.subarray(0, cut));
     $("listOutcome").value = result.outcome +
       (cut < result.output.size ? "; the result's first lines are shown" : "");
+    Module.page.drawFleetmap(result.map);
     $("listStatus").textContent = String(result.status);
     $("listDetail").hidden = false;
     $("listMessages").textContent = result.shown.join("\n");

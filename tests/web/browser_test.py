@@ -106,6 +106,33 @@ LISTING = (
     "09-10-,,DE,FD Fleet,Fire Fleet 9-10,Fire Dispatch,County Fire\r\n"
     "1234,4d2,D,FD Disp,Fire Dispatch,Fire Dispatch,County Fire\r\n")
 PASTED = "1234\n09-102\n0x7ff\n3000\n  16\nab\n"
+# A system's listing whose talk-group map is drawn: an agency call (128,
+# 256 under 4:4:3), fleet calls (136, 16) and ordinary groups.
+MAP_LISTING = ("Decimal,Alpha Tag,Description\n128,PD All,Police agency call\n"
+               "136,PD Fleet 1,Police fleet call\n137,PD D1,District 1\n138,PD D2,District 2\n"
+               "256,EMS All,EMS agency call\n1234,FD Disp,Fire Dispatch\n16,SO Disp,Sheriff\n")
+# The map box's background, a filled cell's fill, a call mark's and the
+# fleets' outline: the cell stands out from the box, the mark from the
+# cell and the outline from the box in every palette.
+MAP_FILLS = """const box = document.getElementById("fleetmapBox"), style = (s) =>
+  getComputedStyle(box.querySelector(s));
+return [getComputedStyle(box).backgroundColor, style(".group").fill, style(".mark").fill,
+        style(".fleet").stroke];"""
+# The talk-group map: shown, its split, the fleets' blocks, the filled
+# cells' IDs and where they lie, the call marks, the named talk group, the
+# page's and the map box's widths (scrolled and shown), and how long the
+# last drawing took in ms.
+MAP = """const $ = (id) => document.getElementById(id), box = $("fleetmapBox");
+const cells = [...box.querySelectorAll(".group")];
+return {shown: !$("fleetmap").hidden, caption: $("fleetmapCaption").textContent,
+  blocks: box.querySelectorAll(".fleet").length,
+  ids: cells.map((c) => Number(c.dataset.id)),
+  at: cells.map((c) => [Number(c.getAttribute("x")), Number(c.getAttribute("y"))]),
+  marks: [...box.querySelectorAll(".mark")].map((m) => m.textContent),
+  named: $("fleetmapActive").textContent,
+  widths: [document.documentElement.scrollWidth, box.scrollWidth, box.clientWidth],
+  drawn: performance.getEntriesByName("zembra-fleetmap").at(-1)?.duration};"""
+
 MENU_NAMES = {"mnuAction": "Action", "mnuHelp": "Help", "mnuActionItems1": "Decimal to AFS",
               "mnuActionItems2": "AFS to Decimal", "mnuHelpItems1": "Help",
               "mnuHelpItems2": "License Info", "mnuHelpItems3": "About"}
@@ -437,6 +464,80 @@ class PageTest:
             "status, link, disabled", [self.by_id("listStatus").text, link.get_attribute("href"),
                                        link.get_attribute("aria-disabled")], ["2", None, "true"]))
 
+    def set_split(self, split):
+        self.list_result(lambda: self.js(
+            'const s = document.getElementById("listSplit");'
+            's.value = arguments[0]; s.dispatchEvent(new Event("input"))', split))
+
+    def fleetmap(self):
+        self.load()
+        ids = sorted({int(line.split(",")[0]) for line in MAP_LISTING.splitlines()[1:]})
+        self.paste(MAP_LISTING)
+        for split, marks in (("4:4:3", {16: "F", 128: "A", 136: "F", 256: "A"}),
+                             ("3:4:4", {16: "F", 128: "F", 256: "A"})):
+            self.set_split(split)
+            a, f, s = (int(bits) for bits in split.split(":"))
+            columns = 1 << (s + 1) // 2
+            # Cell origins: 32 px of agency numbers, 14 px cells, 4 px between blocks.
+            at = [[32 + ((i >> s) & ((1 << f) - 1)) * (columns * 14 + 4) + (i % (1 << s)) %
+                   columns * 14, (i >> (f + s)) * ((1 << s) // columns * 14 + 4) +
+                   (i % (1 << s)) // columns * 14] for i in ids]
+            seen = self.js(MAP)
+            self.check(f"map under {split}: blocks, cells, places, call marks", differences(
+                ("shown, under the split", [seen["shown"], f"under {split}" in seen["caption"]],
+                 [True, True]), ("blocks", seen["blocks"], 1 << (a + f)),
+                ("filled", seen["ids"], ids), ("places", seen["at"], at),
+                ("marks", seen["marks"], [marks[i] for i in ids if i in marks])))
+        self.set_split("4:4:3")
+        cell = self.driver.find_element(By.CSS_SELECTOR, '#fleetmapBox [data-id="1234"]')
+        self.js('arguments[0].scrollIntoView({block: "nearest", inline: "nearest"})', cell)
+        ActionChains(self.driver).move_to_element(cell).perform()
+        self.wait(2, lambda: self.js(MAP)["named"])
+        hovered = [self.js(MAP)["named"], self.js(
+            'return arguments[0].querySelector("title")?.textContent', cell)]
+        self.js('document.getElementById("fleetmapBox").focus()')
+        keyed = []
+        for key in (Keys.END, Keys.HOME, Keys.ARROW_RIGHT, Keys.ARROW_LEFT, Keys.ARROW_LEFT):
+            ActionChains(self.driver).send_keys(key).perform()
+            keyed.append(self.js(MAP)["named"])
+        self.check("map: hover and keys name the talk group", differences(
+            ("hover, title", hovered, ["1234, 09-102, FD Disp"] * 2),
+            ("End, Home, Right, Left, Left", keyed, [
+                "1234, 09-102, FD Disp", "16, 00-020, SO Disp, fleet call",
+                "128, 01-000, PD All, agency call", "16, 00-020, SO Disp, fleet call",
+                "16, 00-020, SO Disp, fleet call"])))
+        self.set_split("2:4:5")
+        best = self.by_id("fleetmapApply").text.rsplit(" ", 1)[-1]
+        self.list_result(lambda: self.by_id("fleetmapApply").click())
+        self.check(f"map: one click applies the best split, {best}", differs(
+            "split, drawn under it", [self.value("listSplit"), f"under {best}" in
+                                      self.js(MAP)["caption"]], [best, True]))
+        self.screen(320)
+        self.load()
+        self.paste(MAP_LISTING)
+        page, scrolled, shown = self.js(MAP)["widths"]
+        self.screen()
+        self.check(f"map at 320 px: the page {page} px wide, the map {scrolled} px in {shown} px",
+                   differs("page within 320 px, the map scrolled in its box",
+                           [page <= 320, scrolled > shown], [True, True]))
+        for scheme, forced in (("light", "none"), ("dark", "none"), ("light", "active")):
+            self.load(scheme, forced)
+            self.paste(MAP_LISTING)
+            box, cell, mark, outline = self.js(MAP_FILLS)
+            self.check(f"map in the {scheme} scheme, forced colours {forced}: cells, marks, "
+                       "outlines apart", differs(f"box {box}, cell {cell}, mark {mark}, outline "
+                                                 f"{outline} apart", [box != cell, cell != mark,
+                                                 box != outline], [True, True, True]))
+        self.load()
+        every = "Decimal,Alpha Tag\n" + "".join(f"{i},Group {i}\n" for i in range(2048))
+        self.js(LONG_TASKS)
+        self.paste(every)
+        seen, longest = self.js(MAP), self.js("return longest")
+        self.check(f"map of 2,048 talk groups drawn in {seen['drawn']:.1f} ms, longest task "
+                   f"{longest:.0f} ms", differences(
+            ("cells", len(seen["ids"]), 2048),
+            ("no task over 50 ms", [seen["drawn"] <= 50, longest <= 50], [True, True])))
+
     def compare_list(self, name, native, file_end, problems=()):
         outcome = self.by_id("listOutcome").text
         # zembra-convert's last message is the outcome the page shows apart.
@@ -529,7 +630,7 @@ class PageTest:
         if not AXE.is_file():
             self.check("axe-core", [f"no {AXE}: npm (apt-get install npm) installs it"])
             return
-        states = (("the list tool filled, a refused input", ["\b3000"]),
+        states = (("the list tool filled with its map, a refused input", ["\b3000"]),
                   ("a menu open", ["#mnuHelp"]), ("the Help box", ["alt+h", "h"]),
                   ("the License box", ["alt+h", "l"]), ("About", ["alt+h", "a"]))
         for width in (320, None):
@@ -540,6 +641,7 @@ class PageTest:
                 self.steps(*steps)
                 if name.startswith("the list tool"):
                     self.paste(LISTING)
+                    problems += differs("the map shown", self.js(MAP)["shown"], True)
                 self.js(AXE.read_text())
                 problems += [f"{name}: {v}" for v in self.js_async(AXE_RUN)]
             self.check(f"axe at {width or 1000} px: {len(states)} states", problems)
@@ -663,8 +765,8 @@ def main():
     driver = webdriver.Chrome(service=webdriver.chrome.service.Service("/usr/bin/chromedriver"),
                               options=options)
     test = PageTest(driver, url, page, native)
-    runs = [test.typed_sequences, test.window, test.menus, test.list_tool, test.legibility,
-            test.about, test.phones, test.forced_colours, test.no_webassembly,
+    runs = [test.typed_sequences, test.window, test.menus, test.list_tool, test.fleetmap,
+            test.legibility, test.about, test.phones, test.forced_colours, test.no_webassembly,
             test.accessibility, test.big_list]
     # The page's files, and stopping the server, are only in this test's
     # hands when it serves the page.
