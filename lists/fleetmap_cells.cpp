@@ -13,6 +13,7 @@ namespace zembra::lists {
 
 FleetmapPicture DrawFleetmap(const std::vector<FleetmapRow>& rows, const Split& split) {
     std::vector<const FleetmapRow*> sorted;
+    sorted.reserve(rows.size());
     for (const FleetmapRow& row : rows) sorted.push_back(&row);
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const FleetmapRow* a, const FleetmapRow* b) { return a->id < b->id; });
