@@ -2,8 +2,6 @@
 // The writers of lines, listing tables, decoder lists and import files.
 #include "lists/writers.h"
 
-#include <csv.h>
-
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -21,17 +19,20 @@ constexpr std::size_t kDecoderFieldBytes = 49;
 // The import file's fields are not cut.
 constexpr std::size_t kUncut = std::string_view::npos;
 
-// Fields are quoted only when they must be (RFC 4180); libcsv writes them.
+// Fields are quoted only when they must be (RFC 4180): between quotes, each
+// quote doubled.
 void AppendField(std::string& out, std::string_view field, char delimiter) {
     const char special[] = {delimiter, '"', '\r', '\n'};
     if (field.find_first_of(std::string_view(special, sizeof special)) == std::string::npos) {
         out += field;
         return;
     }
-    const std::size_t start = out.size();
-    out.resize(start + 2 * field.size() + 2);
-    out.resize(start +
-               csv_write(out.data() + start, out.size() - start, field.data(), field.size()));
+    out += '"';
+    for (const char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 template <std::size_t N>

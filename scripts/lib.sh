@@ -10,22 +10,22 @@ export ZEMBRA_ROOT
 BUILD_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev
-    libcli11-dev libcsv-dev libfast-float-dev
+    libcli11-dev libfast-float-dev
     fonts-dejavu-core
     # Ships the JPEG image plugin that reads the About window's picture.
     libqt6gui6
 )
 
-# Building the web page with Emscripten, and serving it. libcsv's source
-# comes from Debian's archive through apt while the page builds.
+# Building the web page with Emscripten, and serving it.
 WEB_PACKAGES=(
     cmake make emscripten libfast-float-dev python3
 )
 
 # Cross-building the Windows edition with mingw-w64 and testing it under
 # Wine, its windows on Xvfb; GoogleTest is built from its sources there, the
-# installer with wixl. libcsv's source comes from Debian's archive through
-# apt while the build is configured.
+# installer with wixl. libcsv's source, which the list tests read their
+# output back with, comes from Debian's archive through apt while the build
+# is configured.
 WINDOWS_PACKAGES=(
     cmake make g++-mingw-w64-x86-64-posix googletest libcli11-dev libfast-float-dev
     wine wine64 fonts-wine wixl xvfb xauth python3
@@ -47,7 +47,7 @@ FORMAT_PACKAGES=(
 )
 
 # The fuzzers: the core and the list library, built with clang, their tests
-# with GoogleTest.
+# with GoogleTest (libcsv reads the list tests' output back).
 FUZZ_PACKAGES=(
     cmake make clang libclang-rt-14-dev libgtest-dev libfast-float-dev libcsv-dev
 )
