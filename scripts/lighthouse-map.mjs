@@ -33,8 +33,12 @@ await flow.endTimespan();
 await flow.snapshot({name: "the page with its map"});
 
 for (const {name, lhr} of (await flow.createFlowResult()).steps.slice(1)) {
-  const scores = Object.entries(lhr.categories).map(([category, {score}]) =>
-    `${category} ${score === null ? "-" : Math.round(score * 100)}`).join(", ");
+  // A snapshot scores no performance, only counts the audits passed.
+  const passed = ({auditRefs}) => auditRefs.filter(({id}) => lhr.audits[id].score === 1).length;
+  const scores = Object.entries(lhr.categories).map(([category, value]) =>
+    lhr.gatherMode === "snapshot" && category === "performance"
+      ? `performance ${passed(value)} of ${value.auditRefs.length} audits passed`
+      : `${category} ${Math.round(value.score * 100)}`).join(", ");
   const short = Object.values(lhr.audits).filter((audit) => audit.score !== null &&
     audit.score < 1 && ["binary", "numeric", "metricSavings"].includes(audit.scoreDisplayMode));
   const elements = lhr.audits["dom-size"]?.numericValue;

@@ -25,17 +25,17 @@
     const box = $("fleetmapBox");
     box.addEventListener("keydown", onKey);
     box.addEventListener("focus", () => activate(Math.max(view.active, 0)));
-    box.addEventListener("mouseover", (event) => {
-      const index = event.target.dataset && event.target.dataset.index;
-      if (index === undefined) return;
-      activate(Number(index));
-      // The tooltip's title, made on the first hover rather than for every cell drawn.
-      if (!event.target.firstChild) {
-        const title = document.createElementNS("http://www.w3.org/2000/svg", "title");
-        title.textContent = named(view.map.cells[Number(index)]);
-        event.target.appendChild(title);
-      }
+    // The cells are one path: the pointer's place says which talk group it is on.
+    box.addEventListener("mousemove", (event) => {
+      const svg = box.querySelector("svg");
+      if (!svg || !view.map) return;
+      const origin = svg.getBoundingClientRect();
+      const index = view.under(event.clientX - origin.left, event.clientY - origin.top);
+      $("fleetmapTitle").textContent = index === undefined ? "" : named(view.map.cells[index]);
+      if (index !== undefined && index !== view.active) activate(index);
     });
+    // The table of fleets is made when it is opened, not with every map.
+    $("fleetmapDetails").addEventListener("toggle", fillTable);
     $("fleetmapApply").addEventListener("click", () => {
       const split = $("listSplit");
       split.value = view.map.best;
@@ -58,9 +58,8 @@
         `under ${map.split}: a row per agency, a block per fleet, a cell per subfleet; ` +
         "A marks an agency call, F a fleet call.";
       $("fleetmapActive").textContent = "";
-      $("fleetmapTable").tBodies[0].innerHTML = map.fleets.map((fleet) =>
-        `<tr><td>${fleet.agency}</td><td>${fleet.fleet}</td><td>${fleet.groups}</td></tr>`)
-        .join("");
+      $("fleetmapTable").tBodies[0].replaceChildren();
+      fillTable();
       $("fleetmapReport").textContent = map.report;
       const apply = $("fleetmapApply");
       apply.textContent = `Use the best split, ${map.best}`;
@@ -69,39 +68,59 @@
     performance.measure("zembra-fleetmap", "zembra-fleetmap-start");
   }
 
-  // The whole SVG as one string: each fleet a block whose grid is a
-  // pattern, each talk group a filled cell on it.
+  function fillTable() {
+    const body = $("fleetmapTable").tBodies[0];
+    if (!$("fleetmapDetails").open || !view.map || body.rows.length) return;
+    body.innerHTML = view.map.fleets.map((fleet) =>
+      `<tr><td>${fleet.agency}</td><td>${fleet.fleet}</td><td>${fleet.groups}</td></tr>`).join("");
+  }
+
+  // The whole SVG as one string, in a few elements however many talk
+  // groups there are: the fleets' blocks one path over the grid's pattern,
+  // the filled cells one path, each kind of call mark one text whose
+  // letters are placed one by one.
   function picture(map, agencies, fleets, subfleetBits) {
     const columns = 1 << Math.ceil(subfleetBits / 2), rows = 1 << Math.floor(subfleetBits / 2);
     const blockWidth = columns * kCell + kGap, blockHeight = rows * kCell + kGap;
     const at = (cell) => [
       kLabel + cell.fleet * blockWidth + (cell.subfleet % columns) * kCell,
       cell.agency * blockHeight + Math.floor(cell.subfleet / columns) * kCell];
-    const parts = [`<svg xmlns="http://www.w3.org/2000/svg" aria-hidden="true" ` +
-      `width="${kLabel + fleets * blockWidth}" height="${agencies * blockHeight}">` +
-      `<defs><pattern id="fleetmapGrid" width="${kCell}" height="${kCell}" ` +
-      `patternUnits="userSpaceOnUse"><rect class="grid" width="${kCell}" height="${kCell}"/>` +
-      "</pattern></defs>"];
+    const square = ([x, y], size) => `M${x} ${y}h${size}v${size}h-${size}z`;
+    const labels = [], blocks = [], groups = [], marks = {A: [[], []], F: [[], []]};
     for (let agency = 0; agency < agencies; ++agency) {
       const y = agency * blockHeight;
-      parts.push(`<text class="agency" x="${kLabel - 6}" y="${y + kCell - 3}">${agency}</text>`);
+      labels.push(`<text class="agency" x="${kLabel - 6}" y="${y + kCell - 3}">${agency}</text>`);
       for (let fleet = 0; fleet < fleets; ++fleet) {
-        parts.push(`<rect class="fleet" x="${kLabel + fleet * blockWidth}" y="${y}" ` +
-          `width="${columns * kCell}" height="${rows * kCell}"/>`);
+        blocks.push(`M${kLabel + fleet * blockWidth} ${y}h${columns * kCell}v${rows * kCell}` +
+          `h-${columns * kCell}z`);
       }
     }
+    const places = new Map();
     map.cells.forEach((cell, index) => {
       const [x, y] = at(cell);
-      parts.push(`<rect class="group" data-index="${index}" data-id="${cell.id}" x="${x}" ` +
-        `y="${y}" width="${kCell}" height="${kCell}"/>`);
+      places.set(`${x},${y}`, index);
+      groups.push(square([x, y], kCell));
       if (cell.call) {
-        parts.push(`<text class="mark" x="${x + kCell / 2}" y="${y + kCell - 3}">` +
-          `${cell.call === "agency" ? "A" : "F"}</text>`);
+        const [xs, ys] = marks[cell.call === "agency" ? "A" : "F"];
+        xs.push(x + kCell / 2);
+        ys.push(y + kCell - 3);
       }
     });
-    parts.push(`<rect id="fleetmapCursor" width="${kCell}" height="${kCell}" hidden/></svg>`);
+    const markText = (letter) => marks[letter][0].length === 0 ? "" :
+      `<text class="mark" x="${marks[letter][0].join(" ")}" y="${marks[letter][1].join(" ")}">` +
+      `${letter.repeat(marks[letter][0].length)}</text>`;
     view.place = at;
-    return parts.join("");
+    view.under = (x, y) => places.get(`${kLabel + Math.floor((x - kLabel) / blockWidth) *
+      blockWidth + Math.floor(((x - kLabel) % blockWidth) / kCell) * kCell},${
+      Math.floor(y / blockHeight) * blockHeight + Math.floor((y % blockHeight) / kCell) * kCell}`);
+    return `<svg xmlns="http://www.w3.org/2000/svg" aria-hidden="true" ` +
+      `width="${kLabel + fleets * blockWidth}" height="${agencies * blockHeight}">` +
+      `<title id="fleetmapTitle"></title><defs><pattern id="fleetmapGrid" width="${kCell}" ` +
+      `height="${kCell}" patternUnits="userSpaceOnUse"><rect class="grid" width="${kCell}" ` +
+      `height="${kCell}"/></pattern></defs>${labels.join("")}` +
+      `<path class="fleet" d="${blocks.join("")}"/><path class="group" d="${groups.join("")}"/>` +
+      `${markText("A")}${markText("F")}` +
+      `<rect id="fleetmapCursor" width="${kCell}" height="${kCell}" hidden/></svg>`;
   }
 
   // The talk group at that index becomes the active one: outlined, and
