@@ -33,7 +33,7 @@ WINDOWS_PACKAGES=(
 
 # Driving the page in a real browser, headless.
 BROWSER_PACKAGES=(
-    chromium chromium-driver python3-selenium
+    chromium chromium-driver python3-selenium python3-pytest
 )
 
 # Building, checking and installing the Debian package.
