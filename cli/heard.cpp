@@ -33,8 +33,9 @@ std::optional<ListingRead> ReadListingFile(const std::string& path, const Reques
     std::istream* in = OpenInput(path, file, converter);
     if (!in) return std::nullopt;
     const std::string text{std::istreambuf_iterator<char>(*in), std::istreambuf_iterator<char>()};
-    ListingRead read = ReadListing(text, path == "-" ? "<stdin>" : path, request.options.column,
-                                   request.options.split, request.options.addressing);
+    ListingRead read =
+        ReadListing(text, path == "-" ? "<stdin>" : path, request.options.column,
+                    request.options.split, request.options.addressing, request.options.names);
     // The reason a listing is not read fails the run.
     for (std::size_t i = 0; i < read.messages.size(); ++i) {
         const bool reason = read.status == kFailed && i + 1 == read.messages.size();
@@ -50,7 +51,8 @@ std::optional<ListingRead> ReadListingFile(const std::string& path, const Reques
 int Fleetmaps(const Request& request, const HeardGroups& heard, Converter& converter,
               std::ostream& out, std::ostream& messages) {
     if (request.log) {
-        out << FleetmapReport(WeighSplits(FleetmapRows(heard, "log")), "log");
+        out << FleetmapReport(WeighSplits(FleetmapRows(heard, "log")), "log",
+                              request.options.names.split);
         return kConverted;
     }
     std::vector<FleetmapRow> rows;
@@ -62,7 +64,7 @@ int Fleetmaps(const Request& request, const HeardGroups& heard, Converter& conve
         std::vector<FleetmapRow> more = FleetmapRows(read->listing);
         rows.insert(rows.end(), more.begin(), more.end());
     }
-    out << FleetmapReport(WeighSplits(std::move(rows)), "listing");
+    out << FleetmapReport(WeighSplits(std::move(rows)), "listing", request.options.names.split);
     return status;
 }
 
@@ -83,7 +85,8 @@ std::istream* OpenInput(const std::string& path, std::ifstream& file, Converter&
 
 int RunHeard(const Request& request, Converter& converter, std::ostream& out,
              std::ostream& messages) {
-    LogOptions options{request.options.split, request.options.addressing, !request.fleetmaps};
+    LogOptions options{request.options.split, request.options.addressing, !request.fleetmaps,
+                       request.options.names};
     LogReader reader(options, messages);
     for (const std::string& path :
          request.log ? Inputs(request.files) : std::vector<std::string>{}) {

@@ -198,6 +198,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     if (const auto form = lists::FormNamed(choices.to)) request.options.forms = {*form};
     request.options.split = *lists::ParseSplit(choices.split);
     if (choices.extended) request.options.addressing = lists::Addressing::Extended;
+    // The options that the list library's messages point to.
+    request.options.names = {"--csv", "--column", "--ea", "--split"};
     if (const std::string problem = lists::OptionsProblem(request.options); !problem.empty()) {
         return {std::nullopt, UsageError(problem), lists::kFailed};
     }

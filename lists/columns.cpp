@@ -102,16 +102,18 @@ std::vector<std::string> Disagreements(const Fields& header, const Fields& row, 
 }
 
 std::string HeaderInLineMode(const Fields& fields, std::string_view line, bool automatic,
-                             std::string_view wanted, const Split& split) {
+                             std::string_view wanted, const Split& split,
+                             const SettingNames& names) {
     line = TrimBlanks(line);
     if (line.find_first_of(",\t") == std::string_view::npos || ReadId(line, split).id) return "";
-    if (automatic) return "a table without its ID column: " + NoIdColumn(fields, wanted);
+    if (automatic) return "a table without its ID column: " + NoIdColumn(fields, wanted, names);
+    const std::string hint = names.table.empty() ? "" : " (" + names.table + ")";
     return "'" + Printable(line) +
-           "' is a table's header, not a talk-group ID; read the input as a table (--csv) or in "
-           "the automatic format";
+           "' is a table's header, not a talk-group ID; read the input as a table" + hint +
+           " or in the automatic format";
 }
 
-std::string NoIdColumn(const Fields& header, std::string_view wanted) {
+std::string NoIdColumn(const Fields& header, std::string_view wanted, const SettingNames& names) {
     std::string message = "no column ";
     if (wanted.empty()) {
         message += IdColumnNames();
@@ -124,7 +126,8 @@ std::string NoIdColumn(const Fields& header, std::string_view wanted) {
         message += "'" + Printable(header[i]) + "'";
     }
     if (header.size() > kNamedColumns) message += ", ...";
-    return message + "; name the ID column with --column";
+    message += "; name the ID column";
+    return names.idColumn.empty() ? message : message + " with " + names.idColumn;
 }
 
 }  // namespace zembra::lists

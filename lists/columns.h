@@ -65,11 +65,12 @@ std::vector<std::string> Disagreements(const Fields& header, const Fields& row, 
 // table's header rather than a refused ID; "" when it is none. `automatic`
 // when line mode was chosen for it, as the ID column is not among its names.
 std::string HeaderInLineMode(const Fields& fields, std::string_view line, bool automatic,
-                             std::string_view wanted, const Split& split);
+                             std::string_view wanted, const Split& split,
+                             const SettingNames& names);
 
 // Why no ID column was found: what was looked for, the columns there are,
 // and how to name one.
-std::string NoIdColumn(const Fields& header, std::string_view wanted);
+std::string NoIdColumn(const Fields& header, std::string_view wanted, const SettingNames& names);
 
 // A field of a row, empty where the row is too short or the column missing.
 inline std::string_view FieldAt(const Fields& row, std::size_t column) {

@@ -146,9 +146,10 @@ struct Converter::State {
             input.table->Append(body);
             input.phase = Phase::Table;
             ReadRows(complete);
-        } else if (const std::string refusal = HeaderInLineMode(
-                       FieldsOfLine(start->firstLine, start->layout), start->firstLine,
-                       options.format == Format::Automatic, options.column, options.split);
+        } else if (const std::string refusal =
+                       HeaderInLineMode(FieldsOfLine(start->firstLine, start->layout),
+                                        start->firstLine, options.format == Format::Automatic,
+                                        options.column, options.split, options.names);
                    !refusal.empty()) {
             Stop(input.At(start->firstLineNumber) + ": " + refusal);
         } else {
@@ -269,7 +270,7 @@ struct Converter::State {
         }
         const std::optional<std::size_t> id = FindIdColumn(names, options.column);
         if (!id) {
-            Report(input.name + ": " + NoIdColumn(names, options.column), kFailed);
+            Report(input.name + ": " + NoIdColumn(names, options.column, options.names), kFailed);
             return false;
         }
         Report(input.name + ": talk-group IDs read from column " + std::to_string(*id + 1) + ", '" +

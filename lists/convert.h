@@ -26,6 +26,7 @@ struct Options {
     std::string column;
     Split split;
     Addressing addressing = Addressing::Standard;
+    SettingNames names{};  // for the hints in messages
 };
 
 // What is wrong with options that cannot go together, "" for nothing.

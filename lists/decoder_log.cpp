@@ -210,7 +210,9 @@ struct LogReader::State {
             Report(At(firstExtended) + ": an Extended Addressing call (TGT:); " +
                        std::to_string(extendedLines) +
                        (extendedLines == 1 ? " such line is" : " such lines are") +
-                       " not read without --ea",
+                       " not read without " +
+                       (options.names.extended.empty() ? "Extended Addressing"
+                                                       : options.names.extended),
                    kRefused);
         }
         if (withoutGroup > 0) {
@@ -265,7 +267,8 @@ struct LogReader::State {
                                      std::to_string(group) + " under ";
             if (under.empty()) return Named(what + "any split");
             return Named(what + SplitName(options.split) + " but under " + under +
-                         ": the log was written under another split (--split)");
+                         ": the log was written under another split" +
+                         (options.names.split.empty() ? "" : " (" + options.names.split + ")"));
         }
         Add(group, fields, fields.lid);
     }

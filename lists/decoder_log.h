@@ -53,6 +53,7 @@ struct LogOptions {
     // Whether each AFS text must name its talk group under `split`; not
     // when the split is what the log is read to find.
     bool splitKnown = true;
+    SettingNames names{};  // for the hints in messages
 };
 
 class LogReader {

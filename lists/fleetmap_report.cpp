@@ -111,7 +111,8 @@ std::string Alike(const Fleetmaps& weighed) {
 
 }  // namespace
 
-std::string FleetmapReport(const Fleetmaps& weighed, std::string_view source) {
+std::string FleetmapReport(const Fleetmaps& weighed, std::string_view source,
+                           std::string_view splitSetting) {
     std::string report = "Splits ranked by how well the " + std::string(source) + " fits them:\n";
     for (const SplitFit& fit : weighed.ranked) report += FitLine(fit) + "\n";
     const std::string best = SplitName(weighed.ranked[0].split);
@@ -124,8 +125,10 @@ std::string FleetmapReport(const Fleetmaps& weighed, std::string_view source) {
     std::string digits = best;
     std::erase(digits, ':');
     const std::string_view lead = weighed.alike > 1 ? "Highest score " : "Best fit ";
-    report += std::string(lead) + best + ": -fh" + digits + " for the decoders, --split " + best +
-              " for Zembra.\n";
+    report += std::string(lead) + best + ": -fh" + digits + " for the decoders";
+    if (!splitSetting.empty())
+        report += ", " + std::string(splitSetting) + " " + best + " for Zembra";
+    report += ".\n";
     if (weighed.alike > 1) {
         return report + "The " + std::string(source) + " does not decide between " +
                Alike(weighed) + ".\n";

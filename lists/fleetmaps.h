@@ -73,7 +73,9 @@ int Verdict(const Fleetmaps& weighed, const Evidence& evidence, const Split& spl
 
 // The report: a line per split, the rows that decided the best three, the
 // best split's options, and how sure the ranking is. `source` is "listing"
-// or "log".
-std::string FleetmapReport(const Fleetmaps& weighed, std::string_view source);
+// or "log"; `splitSetting` names the front end's setting of the split, when
+// the report is to say how to choose the best one there.
+std::string FleetmapReport(const Fleetmaps& weighed, std::string_view source,
+                           std::string_view splitSetting = "");
 
 }  // namespace zembra::lists

@@ -19,7 +19,7 @@ bool Blank(const Fields& row) {
 }  // namespace
 
 ListingRead ReadListing(std::string_view text, std::string_view name, std::string_view column,
-                        const Split& split, Addressing addressing) {
+                        const Split& split, Addressing addressing, const SettingNames& names) {
     ListingRead read;
     Listing& listing = read.listing;
     listing.name = Printable(name, kWhole);
@@ -54,7 +54,7 @@ ListingRead ReadListing(std::string_view text, std::string_view name, std::strin
         if (listing.header.empty() && Blank(table.Fields())) continue;
         if (listing.header.empty()) {
             const std::optional<std::size_t> id = FindIdColumn(table.Fields(), column);
-            if (!id) return fail(listing.name + ": " + NoIdColumn(table.Fields(), column));
+            if (!id) return fail(listing.name + ": " + NoIdColumn(table.Fields(), column, names));
             listing.header = table.Fields();
             listing.columns = ColumnsOf(listing.header, *id);
             continue;

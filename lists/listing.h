@@ -38,8 +38,9 @@ struct ListingRead {
 
 // Reads a listing table as the converter does: the ID column as `column`
 // names it (or found by its name), each row's ID read under `split`, 16-bit
-// ones too for Extended Addressing.
+// ones too for Extended Addressing; a message's hint in the words of `names`.
 ListingRead ReadListing(std::string_view text, std::string_view name, std::string_view column,
-                        const Split& split, Addressing addressing = Addressing::Standard);
+                        const Split& split, Addressing addressing = Addressing::Standard,
+                        const SettingNames& names = {});
 
 }  // namespace zembra::lists

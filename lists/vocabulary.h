@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zembra::lists {
@@ -53,6 +54,17 @@ inline constexpr std::array<std::string_view, 7> kIdColumns = {
 // The words of the Extended Addressing choice: 16-bit IDs, no AFS form.
 inline constexpr Named kExtendedAddressing = {
     "ea", "Extended Addressing: IDs 0-65535, which have no AFS form"};
+
+// How a front end names the settings that a message may point to: the
+// command line by its options, the page by its controls. A message names
+// the setting that would help, in these words; where a name is empty it
+// says what would be accepted without one.
+struct SettingNames {
+    std::string table;     // read the input as a table
+    std::string idColumn;  // the table's ID column
+    std::string extended;  // Extended Addressing
+    std::string split;     // the split of the IDs
+};
 
 // Whether two names are the same, ASCII letters compared in either case.
 bool SameIgnoringCase(std::string_view a, std::string_view b);

@@ -70,7 +70,10 @@ ListSettings ReadListSettings(const val& named) {
     if (named["ea"].isTrue()) options.addressing = Addressing::Extended;
     const std::optional<Split> split = ParseSplit(option("split", "4:4:3"));
     options.split = split.value_or(Split{});
-    settings.problem = split ? OptionsProblem(options) : "--split: " + std::string(kSplitProblem);
+    // The controls that the list library's messages point to, by their labels.
+    options.names = {"Output: table", "the ID column field", "Extended Addressing",
+                     "the Split field"};
+    settings.problem = split ? OptionsProblem(options) : "Split: " + std::string(kSplitProblem);
     return settings;
 }
 

@@ -93,7 +93,7 @@ const Case kCases[] = {
      kFromDec + "input:4: '7ff'" + kNotAnId, 1},
     {"TableWithoutIdColumn", Format::Table, "Name,Mode\nx,A\n", "",
      "input: no column DEC, Decimal, TGID, Talkgroup, ID, AFS or Hex among 'Name', 'Mode'; "
-     "name the ID column with --column\n",
+     "name the ID column\n",
      2},
     // The decoders' list: refused and repeated IDs left out and named, names
     // cut at 49 bytes between characters, the mode from its last letter.
@@ -182,7 +182,7 @@ const Case kCases[] = {
      2},
     {"TableInLineMode", Format::Lines, "\nDEC,Mode\n5,D\n", "",
      "input:2: 'DEC,Mode' is a table's header, not a talk-group ID; read the input as a table "
-     "(--csv) or in the automatic format\n",
+     "or in the automatic format\n",
      2},
     {"AutomaticReadsATable", Format::Automatic, "TGID\n5\n", "TGID,Decimal,AFS,Hex\n5,5,00-005,5\n",
      "input: talk-group IDs read from column 1, 'TGID'\n", 0},
@@ -190,7 +190,7 @@ const Case kCases[] = {
      "", 0},
     {"AutomaticTableWithoutIds", Format::Automatic, "Name,Mode\nx,A\n", "",
      "input:1: a table without its ID column: no column DEC, Decimal, TGID, Talkgroup, ID, AFS "
-     "or Hex among 'Name', 'Mode'; name the ID column with --column\n",
+     "or Hex among 'Name', 'Mode'; name the ID column\n",
      2},
     {"DsdFieldsCleaned", Format::Dsd, std::string("DEC,Name,Tag\n5,\xFF\xFE,a\0b\x1B\n", 23),
      "DEC,Mode,Name,Tag\n5,A,00-005,ab\n",
