@@ -85,7 +85,9 @@ LogRun Read(const Sections& sections, std::string_view log, std::size_t cut, uns
         const ListingRead read = ReadListing(sections.at("listing"), "listing", "", options.split);
         for (const std::string& message : read.messages) run.messages += message + "\n";
         run.status = std::max(run.status, read.status);
-        if (fleetmaps) {
+        if (read.status == kFailed) {
+            run.output.clear();  // as zembra-convert writes nothing then
+        } else if (fleetmaps) {
             run.output = FleetmapReport(WeighSplits(FleetmapRows(read.listing)), "listing");
         } else {
             const Merged merged = MergedListing(read.listing, reader.Groups(), options.split);
