@@ -147,7 +147,7 @@ TEST_F(Driven, HelpBoxesShowTheTextsExactly) {
         ASSERT_NE(probe.window, nullptr);
         EXPECT_EQ(probe.title, Wide(box.title));
         EXPECT_EQ(probe.text, Wide(box.text));
-        EXPECT_TRUE(probe.hasIcon);
+        EXPECT_NE(probe.icon, nullptr);  // style 64's information icon, shown
         EXPECT_EQ(probe.buttons, std::vector<std::wstring>{L"OK"});
         EXPECT_FALSE(IsWindowEnabled(Main()));
         SendMessageW(probe.okButton, BM_CLICK, 0, 0);

@@ -184,7 +184,9 @@ MessageBoxProbe Probe(HWND box) {
             probe.buttons.push_back(caption);
             if (GetDlgCtrlID(child) == IDOK) probe.okButton = child;
         } else if (_wcsicmp(kind.c_str(), L"Static") == 0) {
-            if ((style & SS_TYPEMASK) == SS_ICON) probe.hasIcon = true;
+            if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
+                probe.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+            }
             const std::wstring text = TextOf(child);
             if (text.size() > probe.text.size()) probe.text = text;
         }

@@ -79,7 +79,7 @@ struct MessageBoxProbe {
     HWND window = nullptr;
     std::wstring title;
     std::wstring text;
-    bool hasIcon = false;
+    HICON icon = nullptr;  // the icon shown beside the text
     std::vector<std::wstring> buttons;
     HWND okButton = nullptr;
 };
