@@ -21,13 +21,9 @@ void MemoryFields::ToggleMode() {
     afsToDecimalChecked = marks.afsToDecimal;
 }
 
-Text MemoryFields::GetDecimalText() const {
-    Record(Op::GetDecimalText);
-    return decimalText;
-}
+Text MemoryFields::GetDecimalText() const { return decimalText; }
 
 void MemoryFields::SetDecimalText(TextView text) {
-    Record(Op::SetDecimalText);
     if (TextEquals(text, decimalText)) {
         return;
     }
@@ -37,13 +33,9 @@ void MemoryFields::SetDecimalText(TextView text) {
     }
 }
 
-Text MemoryFields::GetAfsText() const {
-    Record(Op::GetAfsText);
-    return afsText;
-}
+Text MemoryFields::GetAfsText() const { return afsText; }
 
 void MemoryFields::SetAfsText(TextView text) {
-    Record(Op::SetAfsText);
     if (TextEquals(text, afsText)) {
         return;
     }
@@ -53,25 +45,12 @@ void MemoryFields::SetAfsText(TextView text) {
     }
 }
 
-void MemoryFields::SetAfsBackColor(BackColor color) {
-    Record(Op::SetAfsBackColor);
-    afsBackColor = color;
-}
+void MemoryFields::SetAfsBackColor(BackColor color) { afsBackColor = color; }
 
-void MemoryFields::SetHexText(TextView text) {
-    Record(Op::SetHexText);
-    hexText = text;
-}
+void MemoryFields::SetHexText(TextView text) { hexText = text; }
 
 bool MemoryFields::IsActionItemChecked(int index) const {
-    Record(Op::IsActionItemChecked);
     return index == kDecimalToAfsItem ? decimalToAfsChecked : afsToDecimalChecked;
-}
-
-void MemoryFields::Record(Op op) const {
-    if (log != nullptr) {
-        log->push_back(op);
-    }
 }
 
 }  // namespace zembra

@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "core/conversion_mode.h"
 #include "core/converter_fields.h"
@@ -37,18 +36,6 @@ public:
     std::function<void()> onDecimalChange;
     std::function<void()> onAfsChange;
 
-    // When set, every field operation is appended to this log.
-    enum class Op {
-        GetDecimalText,
-        SetDecimalText,
-        GetAfsText,
-        SetAfsText,
-        SetAfsBackColor,
-        SetHexText,
-        IsActionItemChecked,
-    };
-    std::vector<Op>* log = nullptr;
-
     // The main window's reactions: the decimal field's change runs
     // ReactToDecimalChange, the AFS field's change ReactToAfsChange, whose
     // colour is then stored in decimalBackColor.
@@ -66,9 +53,6 @@ public:
     void SetAfsBackColor(BackColor color) override;
     void SetHexText(TextView text) override;
     bool IsActionItemChecked(int index) const override;
-
-private:
-    void Record(Op op) const;
 };
 
 }  // namespace zembra
