@@ -11,6 +11,7 @@
 
 #include "lists/fleetmaps.h"
 #include "lists/heard_listing.h"
+#include "lists/text.h"
 
 namespace zembra::cli {
 

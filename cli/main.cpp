@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "cli/save_file.h"
 #include "lists/convert.h"
+#include "lists/text.h"
 
 namespace {
 

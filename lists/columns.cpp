@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "lists/id_grammar.h"
+#include "lists/text.h"
 #include "lists/vocabulary.h"
 
 namespace zembra::lists {

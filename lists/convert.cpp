@@ -13,6 +13,7 @@
 #include "lists/input_start.h"
 #include "lists/line_reader.h"
 #include "lists/table_reader.h"
+#include "lists/text.h"
 #include "lists/writers.h"
 
 namespace zembra::lists {
@@ -201,8 +202,8 @@ struct Converter::State {
                      ": a quoted field opens here and does not close; the rest of the input "
                      "is not read");
             } else if (step == TableReader::Step::RowTooLong) {
-                Stop(input.At(input.table->Lines().first) +
-                     ": a row longer than 1 MiB; the rest is skipped");
+                Stop(input.At(input.table->Lines().first) + ": a row longer than " +
+                     InMebibytes(kMaxRowBytes) + "; the rest is skipped");
             } else if (step == TableReader::Step::End && !input.headerRead) {
                 Stop(input.name + ": no header row; a table starts with the names of its columns");
             }

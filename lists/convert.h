@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lists/id_grammar.h"
+#include "lists/text.h"
 #include "lists/vocabulary.h"
 
 namespace zembra::lists {

@@ -3,6 +3,7 @@
 // their readers take them.
 #include "lists/decoder_list.h"
 
+#include "lists/text.h"
 #include "lists/writers.h"
 
 namespace zembra::lists {
@@ -11,7 +12,7 @@ namespace {
 
 // dsd-fme holds this many groups in a fixed array and writes past its end;
 // the earlier decoders read no further, without a word.
-constexpr std::int64_t kFixedGroups = 1023;
+constexpr int kFixedGroups = 1023;
 constexpr std::int32_t kNowhere = -1;
 
 std::string RangeText(const IdRange& range) {
@@ -50,16 +51,17 @@ DecoderList::Added DecoderList::Add(std::string& out, const Fields& row, const C
     }
     if (m_format == Format::DsdFme && m_groups == kFixedGroups) {
         return {false,
-                "talk group " + std::to_string(*reading.id) +
-                    " is beyond the 1,023 groups that dsd-fme holds; row left out",
+                "talk group " + std::to_string(*reading.id) + " is beyond the " +
+                    WithThousands(kFixedGroups) + " groups that dsd-fme holds; row left out",
                 ""};
     }
     first = static_cast<std::int32_t>(m_places.size());
     m_places.push_back(where);
     Added added{true, "", WriteRow(out, row, columns, *reading.id)};
     if (m_format == Format::Dsd && m_groups == kFixedGroups + 1) {
-        added.problem =
-            "talk group 1,024 of the list; the decoders hold 1,023 and lose the rows from here on";
+        added.problem = "talk group " + WithThousands(kFixedGroups + 1) +
+                        " of the list; the decoders hold " + WithThousands(kFixedGroups) +
+                        " and lose the rows from here on";
     }
     return added;
 }
@@ -81,21 +83,28 @@ DecoderList::Added DecoderList::AddRange(std::string& out, const Fields& row,
     std::string note = reading.refusal +
                        ", written as a range: dsd-neo gives its mode to every talk group in "
                        "it but labels only exact rows";
-    const std::string fields =
-        AppendDsdRow(out, row, columns, RangeText(range), "talk groups " + RangeText(range));
-    if (!fields.empty()) note += "; " + fields;
+    const ListRow written =
+        DsdRow(row, columns, RangeText(range), "talk groups " + RangeText(range));
+    out += written.text;
+    if (!written.note.empty()) note += "; " + written.note;
     return {true, "", note};
 }
 
 std::string DecoderList::WriteRow(std::string& out, const Fields& row, const Columns& columns,
                                   int id) {
     ++m_groups;
-    if (m_format == Format::RadioReference) return AppendRadioReferenceRow(out, row, columns, id);
-    std::string decimal, name;
-    AppendId(decimal, id, IdForm::Decimal, m_split);
-    AppendId(name, id, IdForm::Afs, m_split, m_addressing);
-    // An Extended Addressing ID has no AFS form to name it by.
-    return AppendDsdRow(out, row, columns, decimal, name.empty() ? decimal : name);
+    ListRow written;
+    if (m_format == Format::RadioReference) {
+        written = RadioReferenceRow(row, columns, id);
+    } else {
+        std::string decimal, name;
+        AppendId(decimal, id, IdForm::Decimal, m_split);
+        AppendId(name, id, IdForm::Afs, m_split, m_addressing);
+        // An Extended Addressing ID has no AFS form to name it by.
+        written = DsdRow(row, columns, decimal, name.empty() ? decimal : name);
+    }
+    out += written.text;
+    return written.note;
 }
 
 }  // namespace zembra::lists

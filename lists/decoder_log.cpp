@@ -13,14 +13,13 @@
 #include "lists/input_start.h"
 #include "lists/line_reader.h"
 #include "lists/splits.h"
+#include "lists/text.h"
 
 namespace zembra::lists {
 
 namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t{1} << 16;
-constexpr long kIdCount = 2048;
-constexpr long kExtendedCount = 65536;
 // A radio is numbered in at most this many digits.
 constexpr long kRadioLimit = 100000000;
 constexpr long kLidCount = 16384;
@@ -241,7 +240,7 @@ struct LogReader::State {
             if (extendedLines++ == 0) firstExtended = line;
             return;
         }
-        const auto id = Decimal(*fields->target, kExtendedCount);
+        const auto id = Decimal(*fields->target, kExtendedIds);
         if (!id) return Named("TGT '" + Printable(*fields->target) + "' is not a talk group");
         Add(static_cast<int>(*id), *fields, fields->source);
     }
@@ -250,8 +249,9 @@ struct LogReader::State {
         std::string_view afs = *fields.afs;
         std::optional<long> id;
         if (const std::size_t open = afs.find(" ("); open != std::string_view::npos) {
-            id = afs.ends_with(")") ? Decimal(afs.substr(open + 2, afs.size() - open - 3), kIdCount)
-                                    : std::nullopt;
+            id = afs.ends_with(")")
+                     ? Decimal(afs.substr(open + 2, afs.size() - open - 3), kStandardIds)
+                     : std::nullopt;
             if (!id) return Named("AFS '" + Printable(afs) + "' names no talk group");
             afs = afs.substr(0, open);
         } else if (const auto proVoice = ProVoiceId(afs)) {

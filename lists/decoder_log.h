@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "lists/id_grammar.h"
+#include "lists/text.h"
 
 namespace zembra::lists {
 

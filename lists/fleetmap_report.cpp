@@ -5,6 +5,7 @@
 
 #include "lists/fleetmaps.h"
 #include "lists/splits.h"
+#include "lists/text.h"
 
 namespace zembra::lists {
 

@@ -9,12 +9,12 @@
 #include <optional>
 
 #include "lists/splits.h"
+#include "lists/text.h"
 
 namespace zembra::lists {
 
 namespace {
 
-constexpr int kIdCount = 2048;
 // A split is told from another when it scores this much more, and the
 // points against it are at most a quarter of those for it.
 constexpr long kLeastMargin = 3;
@@ -91,7 +91,7 @@ std::vector<bool> Established(const std::vector<FleetmapRow>& rows,
     struct Seen {
         long rows = 0, runs = 0;
         bool call = false;
-        int first = kIdCount, last = 0;
+        int first = kStandardIds, last = 0;
     };
     std::map<std::string, Seen> departments;
     const std::string* before = nullptr;
@@ -112,7 +112,7 @@ std::vector<bool> Established(const std::vector<FleetmapRow>& rows,
         const bool together = seen.call ? seen.runs * 3 <= seen.rows + 2
                                         : seen.runs == 1 && seen.rows >= kLeastUncalledRows;
         established.push_back(!label.department.empty() && together &&
-                              seen.last - seen.first < kIdCount / 2);
+                              seen.last - seen.first < kStandardIds / 2);
     }
     return established;
 }
@@ -207,7 +207,7 @@ std::vector<FleetmapRow> FleetmapRows(const Listing& listing) {
     std::vector<FleetmapRow> rows;
     const Columns& columns = listing.columns;
     for (const ListingRow& row : listing.rows) {
-        if (!row.id || *row.id >= kIdCount) continue;
+        if (!row.id || *row.id >= kStandardIds) continue;
         std::string_view name;
         for (const std::size_t column : {columns.alphaTag, columns.name, columns.description}) {
             name = TrimBlanks(FieldAt(row.fields, column));
@@ -223,7 +223,7 @@ std::vector<FleetmapRow> FleetmapRows(const Listing& listing) {
 std::vector<FleetmapRow> FleetmapRows(const HeardGroups& groups, std::string_view logName) {
     std::vector<FleetmapRow> rows;
     for (const auto& [id, heard] : groups) {
-        if (id < kIdCount) rows.push_back({id, "", "", Printable(logName, kWhole)});
+        if (id < kStandardIds) rows.push_back({id, "", "", Printable(logName, kWhole)});
     }
     return rows;
 }

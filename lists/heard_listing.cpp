@@ -5,17 +5,16 @@
 #include <algorithm>
 #include <set>
 
+#include "lists/text.h"
 #include "lists/writers.h"
 
 namespace zembra::lists {
 
 namespace {
 
-constexpr int kIdCount = 2048;
-
 std::string Form(int id, IdForm form, const Split& split) {
     std::string text;
-    if (form == IdForm::Afs && id >= kIdCount) return text;  // Extended Addressing has no AFS
+    if (form == IdForm::Afs && id >= kStandardIds) return text;  // Extended Addressing has no AFS
     AppendId(text, id, form, split);
     return text;
 }
@@ -73,7 +72,9 @@ Fields StubRow(const Listing& listing, int id, const Split& split) {
         if (column < row.size()) row[column] = std::move(text);
     };
     put(columns.id, Form(id, columns.id == columns.hex ? IdForm::Hex : IdForm::Decimal, split));
-    if (columns.id == columns.afs && id < kIdCount) put(columns.id, Form(id, IdForm::Afs, split));
+    if (columns.id == columns.afs && id < kStandardIds) {
+        put(columns.id, Form(id, IdForm::Afs, split));
+    }
     if (columns.id != columns.decimal) put(columns.decimal, Form(id, IdForm::Decimal, split));
     if (columns.id != columns.afs) put(columns.afs, Form(id, IdForm::Afs, split));
     if (columns.id != columns.hex) put(columns.hex, Form(id, IdForm::Hex, split));
@@ -93,7 +94,7 @@ void AppendRow(std::string& out, const Fields& row, const Layout& layout) {
 }  // namespace
 
 std::string StubName(int id, const Split& split) {
-    if (id >= kIdCount) return "TG " + std::to_string(id);
+    if (id >= kStandardIds) return "TG " + std::to_string(id);
     return "TG " + std::to_string(id) + " (" + Form(id, IdForm::Afs, split) + ")";
 }
 

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The grammar of one talk-group ID in a list: reading decimal, AFS and
-// hexadecimal texts under any agency-fleet-subfleet split, writing each form,
-// and quoting any text safely in a message.
+// hexadecimal texts under any agency-fleet-subfleet split, and writing each
+// form.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,25 +64,7 @@ IdReading ReadId(std::string_view text, const Split& split, bool hexColumn = fal
 void AppendId(std::string& out, int id, IdForm form, const Split& split,
               Addressing addressing = Addressing::Standard);
 
-// Appends a non-negative `value` in `base`, lower case, with leading zeros
-// up to `width` digits.
-void AppendPadded(std::string& out, int value, std::size_t width, int base);
-
-// Blanks, tabs, and the no-break, zero-width and byte-order-mark spaces that
-// pasted web tables carry, cut off both ends.
-std::string_view TrimBlanks(std::string_view text);
-
 // The longest IDs and lines read; a longer one is refused unread.
 inline constexpr std::size_t kMaxIdBytes = 4096;
-
-// A text as a message quotes it: what may not be shown as it is (controls,
-// malformed UTF-8, invisible and bidirectional characters) as \xHH, cut
-// after `limit` characters with "..." (file names are never cut: kWhole).
-inline constexpr std::size_t kWhole = std::numeric_limits<std::size_t>::max();
-std::string Printable(std::string_view text, std::size_t limit = 40);
-
-// The bytes of the well-formed UTF-8 character that starts a non-empty
-// text, 1 to 4; 0 when its first byte starts none.
-std::size_t CharacterLength(std::string_view text);
 
 }  // namespace zembra::lists

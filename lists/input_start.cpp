@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 
-#include "lists/id_grammar.h"
+#include "lists/text.h"
 
 namespace zembra::lists {
 

@@ -6,6 +6,7 @@
 
 #include "lists/convert.h"
 #include "lists/table_reader.h"
+#include "lists/text.h"
 
 namespace zembra::lists {
 
@@ -41,7 +42,7 @@ ListingRead ReadListing(std::string_view text, std::string_view name, std::strin
         }
         if (step == TableReader::Step::RowTooLong) {
             return fail(listing.name + ":" + std::to_string(table.Lines().first) +
-                        ": a row longer than 1 MiB");
+                        ": a row longer than " + InMebibytes(kMaxRowBytes));
         }
         if (step == TableReader::Step::BlankLine) {
             // Inside the table an empty line keeps its place, as in the converter's tables.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The writers of lines, listing tables, decoder lists and import files.
 #include "lists/writers.h"
+#include "lists/text.h"
 
 #include <algorithm>
 #include <array>
@@ -170,8 +171,8 @@ void AppendTableRow(std::string& out, const Fields& row, const TableShape& shape
 
 void AppendDsdHeader(std::string& out) { AppendTitles(out, kDsdHeader); }
 
-std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& columns,
-                         std::string_view id, std::string_view fallbackName) {
+ListRow DsdRow(const Fields& row, const Columns& columns, std::string_view id,
+               std::string_view fallbackName) {
     const std::string_view mode = TrimBlanks(FieldAt(row, columns.mode));
     const bool encrypted = mode.ends_with('E') || mode.ends_with('e');
     const std::vector<Written> names = {
@@ -179,16 +180,16 @@ std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& col
                 fallbackName, kDecoderFieldBytes),
         Cleaned("Tag", FirstNonBlank(row, {columns.tag, columns.category}), "EDACS",
                 kDecoderFieldBytes)};
-    out.append(id).append(encrypted ? ",DE," : ",A,");
-    out.append(names[0].text).append(",").append(names[1].text) += '\n';
-    return Notes(names);
+    ListRow written{std::string(id), Notes(names)};
+    written.text.append(encrypted ? ",DE," : ",A,");
+    written.text.append(names[0].text).append(",").append(names[1].text) += '\n';
+    return written;
 }
 
 void AppendRadioReferenceHeader(std::string& out) { AppendTitles(out, kRadioReferenceHeader); }
 
-std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const Columns& columns,
-                                    int id) {
-    out.append(std::to_string(id)).append(",");
+ListRow RadioReferenceRow(const Fields& row, const Columns& columns, int id) {
+    std::string out = std::to_string(id) + ",";
     AppendPadded(out, id, 3, 16);  // three lower-case digits, as the listing site writes them
     const std::array<std::size_t, 5> sources = {columns.alphaTag, columns.mode, columns.description,
                                                 columns.tag, columns.category};
@@ -199,7 +200,7 @@ std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const C
         out.append(",").append(fields.back().text);
     }
     out += '\n';
-    return Notes(fields);
+    return {out, Notes(fields)};
 }
 
 std::string CleanForDecoders(std::string_view text) {

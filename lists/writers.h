@@ -40,15 +40,19 @@ void AppendTableRow(std::string& out, const Fields& row, const TableShape& shape
                     std::optional<int> id, const Split& split);
 
 // The decoders' DEC,Mode,Name,Tag list and the listing site's CSV layout.
-// Their rows return a note of what was changed, "" for nothing. A decoder
-// row's ID is a decimal ID or a range ("640-767"), its Name `fallbackName`
-// when the listing row has none.
+// A decoder row's ID is a decimal ID or a range ("640-767"), its Name
+// `fallbackName` when the listing row has none.
 void AppendDsdHeader(std::string& out);
-std::string AppendDsdRow(std::string& out, const Fields& row, const Columns& columns,
-                         std::string_view id, std::string_view fallbackName);
 void AppendRadioReferenceHeader(std::string& out);
-std::string AppendRadioReferenceRow(std::string& out, const Fields& row, const Columns& columns,
-                                    int id);
+// A row of either list, its line end included, and a note of what was
+// changed to fit the list, "" for nothing.
+struct ListRow {
+    std::string text;
+    std::string note;
+};
+ListRow DsdRow(const Fields& row, const Columns& columns, std::string_view id,
+               std::string_view fallbackName);
+ListRow RadioReferenceRow(const Fields& row, const Columns& columns, int id);
 
 // A text as the decoders can take it: no comma, quote, control or malformed
 // UTF-8; and the first bytes of a text, cut between characters.
