@@ -10,9 +10,6 @@ namespace zembra::lists {
 
 namespace {
 
-// dsd-fme holds this many groups in a fixed array and writes past its end;
-// the earlier decoders read no further, without a word.
-constexpr int kFixedGroups = 1023;
 constexpr std::int32_t kNowhere = -1;
 
 std::string RangeText(const IdRange& range) {
@@ -49,18 +46,19 @@ DecoderList::Added DecoderList::Add(std::string& out, const Fields& row, const C
                     m_places[static_cast<std::size_t>(first)] + "); row left out",
                 ""};
     }
-    if (m_format == Format::DsdFme && m_groups == kFixedGroups) {
+    if (m_format == Format::DsdFme && m_groups == kDsdFmeGroups) {
         return {false,
                 "talk group " + std::to_string(*reading.id) + " is beyond the " +
-                    WithThousands(kFixedGroups) + " groups that dsd-fme holds; row left out",
+                    WithThousands(kDsdFmeGroups).String() +
+                    " groups that dsd-fme holds; row left out",
                 ""};
     }
     first = static_cast<std::int32_t>(m_places.size());
     m_places.push_back(where);
     Added added{true, "", WriteRow(out, row, columns, *reading.id)};
-    if (m_format == Format::Dsd && m_groups == kFixedGroups + 1) {
-        added.problem = "talk group " + WithThousands(kFixedGroups + 1) +
-                        " of the list; the decoders hold " + WithThousands(kFixedGroups) +
+    if (m_format == Format::Dsd && m_groups == kDsdFmeGroups + 1) {
+        added.problem = "talk group " + WithThousands(kDsdFmeGroups + 1).String() +
+                        " of the list; the decoders hold " + WithThousands(kDsdFmeGroups).String() +
                         " and lose the rows from here on";
     }
     return added;

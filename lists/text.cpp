@@ -105,12 +105,4 @@ std::string Printable(std::string_view text, std::size_t limit) {
 
 std::string InMebibytes(std::size_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
-std::string WithThousands(int value) {
-    std::string digits = std::to_string(value);
-    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), 1, ',');
-    }
-    return digits;
-}
-
 }  // namespace zembra::lists

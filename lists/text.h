@@ -3,6 +3,7 @@
 // field, UTF-8 characters, padded numbers, and quoting a text in a message.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -14,8 +15,33 @@ namespace zembra::lists {
 // up to `width` digits.
 void AppendPadded(std::string& out, int value, std::size_t width, int base);
 
+// A short text that can be built at compile time, for the constant tables
+// whose words name a limit.
+struct ShortText {
+    std::array<char, 64> chars{};
+    std::size_t size = 0;
+
+    constexpr ShortText& operator+=(std::string_view text) {
+        for (const char c : text) chars.at(size++) = c;
+        return *this;
+    }
+    constexpr std::string_view View() const { return {chars.data(), size}; }
+    std::string String() const { return std::string(View()); }
+};
+
 // A non-negative number as messages write it, thousands apart: "1,023".
-std::string WithThousands(int value);
+constexpr ShortText WithThousands(int value) {
+    std::array<char, 16> reversed{};
+    std::size_t digits = 0;
+    do {
+        if (digits % 4 == 3) reversed.at(digits++) = ',';
+        reversed.at(digits++) = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    ShortText text;
+    while (digits > 0) text += std::string_view(&reversed.at(--digits), 1);
+    return text;
+}
 
 // A byte count of whole mebibytes as messages write it: "1 MiB".
 std::string InMebibytes(std::size_t bytes);

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "lists/text.h"
+
 namespace zembra::lists {
 
 enum class IdForm { Decimal, Afs, Hex };
@@ -19,7 +21,7 @@ enum class IdForm { Decimal, Afs, Hex };
 // otherwise one ID a line. Table: the input table with Decimal, AFS and Hex
 // added or filled. Dsd: the DEC,Mode,Name,Tag list as both decoders read it
 // before they parted. DsdNeo: dsd-neo's list, with partial IDs as ranges.
-// DsdFme: dsd-fme's list, within its 1,023 groups. RadioReference: the
+// DsdFme: dsd-fme's list, within the kDsdFmeGroups it holds. RadioReference: the
 // listing site's CSV layout. Lines: one ID a line, the forms tab-separated.
 enum class Format { Automatic, Table, Dsd, DsdNeo, DsdFme, RadioReference, Lines };
 
@@ -35,13 +37,24 @@ inline constexpr std::array<Named, 3> kForms = {{
     {"hex", "hexadecimal"},
 }};
 
+// dsd-fme holds this many groups in a fixed array and writes past its end;
+// the earlier decoders read no further, without a word.
+inline constexpr int kDsdFmeGroups = 1023;
+inline constexpr ShortText kDsdFmeDescription = [] {
+    ShortText text;
+    text += "dsd-fme's group list, at most its ";
+    text += WithThousands(kDsdFmeGroups).View();
+    text += " groups";
+    return text;
+}();
+
 // In the order of Format.
 inline constexpr std::array<Named, 7> kFormats = {{
     {"auto", "a table when the first line names an ID column, else one ID a line"},
     {"table", "the listing with Decimal, AFS and Hex added or filled"},
     {"dsd", "the DEC,Mode,Name,Tag list both decoders read before they parted"},
     {"dsd-neo", "dsd-neo's group list, partial IDs as ranges of talk groups"},
-    {"dsd-fme", "dsd-fme's group list, at most its 1,023 groups"},
+    {"dsd-fme", kDsdFmeDescription.View()},
     {"radioreference", "the listing site's CSV layout"},
     {"lines", "one ID a line, the forms tab-separated"},
 }};
