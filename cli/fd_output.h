@@ -14,7 +14,7 @@ namespace zembra::cli {
 
 // The platform's half: writes every byte to `fd`, and returns 0, or the
 // errno value of the write that failed.
-int WriteAll(int fd, const char* data, std::size_t size);
+[[nodiscard]] int WriteAll(int fd, const char* data, std::size_t size);
 // Standard input, output and error in binary mode where the platform has a
 // text mode, so that every byte passes unchanged.
 void UseBinaryStandardStreams();
@@ -24,8 +24,7 @@ public:
     explicit FdBuffer(int fd);
     // Writes out what is buffered; the errno of the first failed write, 0
     // when every write succeeded. After a failure nothing more is written.
-    int Flush();
-    int Error() const { return m_error; }
+    [[nodiscard]] int Flush();
 
 protected:
     int_type overflow(int_type c) override;
@@ -40,8 +39,7 @@ private:
 class FdOutput : public std::ostream {
 public:
     explicit FdOutput(int fd);
-    int Flush() { return m_buffer.Flush(); }
-    int Error() const { return m_buffer.Error(); }
+    [[nodiscard]] int Flush() { return m_buffer.Flush(); }
 
 private:
     FdBuffer m_buffer;

@@ -4,8 +4,9 @@
 // which replaces the target only on Commit, so that a failed run leaves it as
 // it was. What is not a regular file (a device, a FIFO or pipe) is written
 // directly. The new file is removed on every failure and when the run is
-// interrupted. The POSIX half (save_file_posix.cpp) and the Windows half
-// (save_file_windows.cpp) say what each platform keeps of the target.
+// interrupted. What both platforms share is in save_file.cpp; the POSIX half
+// (save_file_posix.cpp) and the Windows half (save_file_windows.cpp) say
+// what each platform keeps of the target.
 #pragma once
 
 #include <memory>
@@ -34,7 +35,7 @@ struct SaveFileOpening {
 
 class SaveFile {
 public:
-    static SaveFileOpening Open(const std::string& path);
+    [[nodiscard]] static SaveFileOpening Open(const std::string& path);
     ~SaveFile();
     SaveFile(const SaveFile&) = delete;
     SaveFile& operator=(const SaveFile&) = delete;
@@ -46,12 +47,16 @@ public:
     bool TargetExisted() const { return m_targetExisted; }
 
     // Flushes and syncs the output, then puts it in place of the target.
-    SaveError Commit();
+    [[nodiscard]] SaveError Commit();
     // Removes the new file; the target stays as it was.
     void Discard();
 
 private:
     SaveFile(int fd, std::string target, std::string temporary, bool targetExisted);
+    // The platform's half of Commit, once the output is flushed: syncs and
+    // closes the file and puts it in place of the target.
+    [[nodiscard]] SaveError PutInPlace();
+
     int m_fd;
     std::string m_target;
     std::string m_temporary;  // empty when writing the target directly, or once done

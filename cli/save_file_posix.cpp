@@ -2,7 +2,7 @@
 // The save-file on POSIX: following the target's links (a symbolic link stays
 // and its target is replaced), creating the new file beside it with the
 // target's mode and owner, removing it on failures and on SIGINT, SIGTERM
-// and SIGHUP, and the flush, fsync and rename that put it in place.
+// and SIGHUP, and the fsync and rename that put it in place.
 #include "cli/save_file.h"
 
 #include <fcntl.h>
@@ -145,18 +145,7 @@ SaveFileOpening SaveFile::Open(const std::string& path) {
     return {std::move(file), {}};
 }
 
-SaveFile::SaveFile(int fd, std::string target, std::string temporary, bool targetExisted)
-    : m_fd(fd),
-      m_target(std::move(target)),
-      m_temporary(std::move(temporary)),
-      m_replaces(!m_temporary.empty()),
-      m_targetExisted(targetExisted),
-      m_out(fd) {}
-
-SaveFile::~SaveFile() { Discard(); }
-
-SaveError SaveFile::Commit() {
-    if (const int error = m_out.Flush(); error != 0) return {"write", error};
+SaveError SaveFile::PutInPlace() {
     // A device or FIFO has nothing to sync; a file must be on the disk
     // before its name stands for it.
     if (m_replaces && ::fsync(m_fd) != 0) return {"write", errno};

@@ -128,18 +128,7 @@ SaveFileOpening SaveFile::Open(const std::string& path) {
             {}};
 }
 
-SaveFile::SaveFile(int fd, std::string target, std::string temporary, bool targetExisted)
-    : m_fd(fd),
-      m_target(std::move(target)),
-      m_temporary(std::move(temporary)),
-      m_replaces(!m_temporary.empty()),
-      m_targetExisted(targetExisted),
-      m_out(fd) {}
-
-SaveFile::~SaveFile() { Discard(); }
-
-SaveError SaveFile::Commit() {
-    if (const int error = m_out.Flush(); error != 0) return {"write", error};
+SaveError SaveFile::PutInPlace() {
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(m_fd));
     // A file must be on the disk before its name stands for it.
     if (m_replaces && FlushFileBuffers(handle) == 0) return Failed("write");

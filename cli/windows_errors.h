@@ -6,6 +6,6 @@
 namespace zembra::cli {
 
 // The errno value for a GetLastError() code; EIO for one without a match.
-int ErrnoOf(unsigned long windowsError);
+[[nodiscard]] int ErrnoOf(unsigned long windowsError);
 
 }  // namespace zembra::cli
