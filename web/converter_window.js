@@ -62,16 +62,10 @@
     node.style.height = units(rect.height);
   }
 
-  // A font size in points as CSS pixels at 96 dots per inch, in units.
-  function pointsSize(points) {
-    return units(points * 96 / 72);
-  }
-
   page.element = element;
   page.designFont = designFont;
   page.units = units;
   page.place = place;
-  page.pointsSize = pointsSize;
 
   function buildWindow() {
     const frame = document.getElementById("frmMain");
@@ -79,7 +73,7 @@
     frame.style.setProperty("--design-height", design.height);
     const client = document.getElementById("client");
     client.style.fontFamily = designFont();
-    client.style.fontSize = pointsSize(design.fontPoints);
+    client.style.fontSize = units(design.fontPixels);
 
     for (const line of design.lines) {
       const rule = element("div", {id: line.name, class: "line", "aria-hidden": "true"}, client);

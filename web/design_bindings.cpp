@@ -50,7 +50,7 @@ val AboutLabel(const design::about::PictureLabel& label) {
     namespace about = design::about;
     return Object({{"name", val(label.name)},
                    {"rect", PixelRect({0, label.top, about::kInnerWidth, label.height})},
-                   {"points", val(label.points)},
+                   {"fontPixels", val(FontPixels(label.points))},
                    {"caption", val(label.caption)}});
 }
 
@@ -103,7 +103,7 @@ val Design() {
          {"width", val(Pixels(design::kClientWidth))},
          {"height", val(Pixels(design::kClientHeight))},
          {"fontFamilies", fonts},
-         {"fontPoints", val(design::kFontPoints)},
+         {"fontPixels", val(FontPixels(design::kFontPoints))},
          {"textBoxes", Array(std::array{design::txtDec, design::txtAFS, design::txtHex}, TextBox)},
          {"labels", Array(std::array{design::lblDec, design::lblAFS, design::Label1}, Label)},
          {"lines", Array(std::array{design::Line1, design::Line2}, Line)},

@@ -10,7 +10,6 @@
   const element = page.element;
   const units = page.units;
   const place = page.place;
-  const pointsSize = page.pointsSize;
   const designFont = page.designFont;
   // Pictures inlined into the one-file page, by file name.
   const inlined = document.getElementById("inlined");
@@ -73,7 +72,7 @@
       const node = element("div", {id: label.name, class: "about-label"}, picture);
       place(node, label.rect);
       node.style.fontFamily = designFont();
-      node.style.fontSize = pointsSize(label.points);
+      node.style.fontSize = units(label.fontPixels);
       const loaded = about.loadedCaptions[label.name];
       node.textContent = loaded === undefined ? label.caption : loaded;
     }

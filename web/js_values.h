@@ -16,10 +16,11 @@ namespace zembra::web {
 
 using emscripten::val;
 
-// The page lays out at 96 dots per inch: CSS pixels.
-inline constexpr double kCssDotsPerInch = 96;
+// The page lays out in CSS pixels, at the standard dots per inch.
+inline int Pixels(int twips) { return TwipsToPixels(twips, kStandardDotsPerInch); }
 
-inline int Pixels(int twips) { return TwipsToPixels(twips, kCssDotsPerInch); }
+// A font size in points as CSS pixels.
+inline double FontPixels(double points) { return points * kStandardDotsPerInch / kPointsPerInch; }
 
 // A plain object from its members, in order.
 inline val Object(std::initializer_list<std::pair<const char*, val>> members) {

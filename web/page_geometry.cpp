@@ -9,8 +9,8 @@
 #include "ui/design/units.h"
 
 int main() {
-    constexpr double kCssDotsPerInch = 96;
+    using zembra::kStandardDotsPerInch;
     std::printf("--design-width: %d; --design-height: %d\n",
-                zembra::TwipsToPixels(zembra::design::kClientWidth, kCssDotsPerInch),
-                zembra::TwipsToPixels(zembra::design::kClientHeight, kCssDotsPerInch));
+                zembra::TwipsToPixels(zembra::design::kClientWidth, kStandardDotsPerInch),
+                zembra::TwipsToPixels(zembra::design::kClientHeight, kStandardDotsPerInch));
 }

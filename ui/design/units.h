@@ -17,6 +17,9 @@ struct TwipsRect {
 };
 
 inline constexpr double kTwipsPerInch = 1440.0;
+// The screen the designs' pixels are given for; also every CSS pixel's.
+inline constexpr double kStandardDotsPerInch = 96.0;
+inline constexpr double kPointsPerInch = 72.0;
 
 // Rounded to the nearest pixel.
 inline int TwipsToPixels(int twips, double dotsPerInch) {
