@@ -3,8 +3,8 @@
 // Closing the window ends the program; nothing is saved.
 #include <QApplication>
 
-#include "app/version.h"
 #include "ui/main/frm_main.h"
+#include "version/version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

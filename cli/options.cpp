@@ -10,7 +10,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/version.h"
+#include "version/version.h"
 
 namespace zembra::cli {
 

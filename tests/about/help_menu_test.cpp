@@ -17,11 +17,11 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/version.h"
 #include "modal_helpers.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/help_menu.h"
+#include "version/version.h"
 
 namespace zembra {
 namespace {

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "app/version.h"
+#include "version/version.h"
 
 namespace zembra::design::about {
 

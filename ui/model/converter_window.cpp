@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "app/version.h"
+#include "version/version.h"
 
 namespace zembra {
 

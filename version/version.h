@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/version_info.h"
+#include "version/version_info.h"
 
 namespace zembra {
 

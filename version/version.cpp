@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/version.h"
+#include "version/version.h"
 
 namespace zembra {
 
