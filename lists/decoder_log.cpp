@@ -8,6 +8,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 #include "lists/convert.h"
 #include "lists/input_start.h"
@@ -162,7 +163,8 @@ std::string KindWords(unsigned kinds) {
 }
 
 struct LogReader::State {
-    State(LogOptions from, std::ostream& messageStream) : options(from), messages(messageStream) {}
+    State(LogOptions from, std::ostream& messageStream)
+        : options(std::move(from)), messages(messageStream) {}
 
     LogOptions options;
     std::ostream& messages;
@@ -288,7 +290,7 @@ struct LogReader::State {
 };
 
 LogReader::LogReader(LogOptions options, std::ostream& messages)
-    : m_state(std::make_unique<State>(options, messages)) {}
+    : m_state(std::make_unique<State>(std::move(options), messages)) {}
 
 LogReader::~LogReader() = default;
 
