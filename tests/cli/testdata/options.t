@@ -47,6 +47,13 @@ Exit status: 0 all converted, 1 rows refused, left out or inconsistent, 2 an err
 --- stderr
 --- status
 0
+### HelpAsH
+$ zembra-convert --to bogus -h | head -n 1
+--- stdout
+Converts EDACS talk-group IDs between decimal, AFS and hexadecimal, and listing tables
+--- stderr
+--- status
+0
 ### VersionWinsAsV
 $ zembra-convert --split 5:5:5 -V
 --- stdout
