@@ -17,7 +17,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "modal_helpers.h"
+#include "tests/qt_support/modal_helpers.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/help_menu.h"

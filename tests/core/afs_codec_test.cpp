@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The encoder, the decoder and the field reactions, through in-memory fields
-// that follow the window's change rule.
+// that follow the window's change rule; the cases of each are in testdata/.
 #include "core/afs_codec.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +8,16 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "core/memory_fields.h"
+#include "tests/core/case_file.h"
 
 namespace zembra {
 namespace {
 
-std::string Narrow(TextView text) { return std::string(text.begin(), text.end()); }
+using tests::CaseRow;
+using tests::ReadCases;
 
 Text AfsOf(int id) {
     const auto two = [](int v) {
@@ -23,63 +26,34 @@ Text AfsOf(int id) {
     return two(id / 128) + u"-" + two(id / 8 % 16) + static_cast<char16_t>(u'0' + id % 8);
 }
 
-// The in-range integers are Conversion.EveryIdentifierRoundTrips's: here the
-// bounds, fractions (cut for the AFS form, rounded for the echo), other forms
-// of number, and texts out of range, which leave the AFS text as it was.
-TEST(EncodeAfs, ConvertsDecimalTexts) {
-    const struct {
-        const char16_t* decimal;
-        const char16_t* afs;  // nullptr: the AFS text stays as it was
-        BackColor color;
-        const char16_t* hex;
-    } cases[] = {
-        {u"1234", u"09-102", kValidColor, u"4D2"},    {u"0", u"00-000", kValidColor, u"0"},
-        {u"", u"00-000", kValidColor, u"0"},          {u"-0", u"00-000", kValidColor, u"0"},
-        {u"2047", u"15-157", kValidColor, u"7FF"},    {u"2048", nullptr, kInvalidColor, u"800"},
-        {u"-1", nullptr, kInvalidColor, u"FFFFFFFF"}, {u"12abc", u"00-014", kValidColor, u"C"},
-        {u"&H7FF", u"15-157", kValidColor, u"7FF"},   {u"1.5", u"00-001", kValidColor, u"2"},
-        {u"2046.9", u"15-156", kValidColor, u"7FF"},  {u"2047.5", nullptr, kInvalidColor, u"800"},
-        {u"1e999", nullptr, kInvalidColor, u""},  // an echo it cannot show is emptied
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(Narrow(c.decimal));
+BackColor Colour(const Text& word) { return word == u"red" ? kInvalidColor : kValidColor; }
+
+TEST(EncodeAfs, ConvertsTheDecimalTextsOfItsFile) {
+    for (const CaseRow& row : ReadCases(ZEMBRA_CORE_CASES "/encode_afs.txt", 4)) {
+        SCOPED_TRACE(row.where);
         MemoryFields fields;
         fields.afsText = u"11-111";
         fields.afsBackColor = 0x123456;
         fields.hexText = u"stale";
-        fields.decimalText = c.decimal;
+        fields.decimalText = row.fields[0];
         EncodeAfs(fields);
-        EXPECT_EQ(fields.afsText, c.afs ? Text(c.afs) : Text(u"11-111"));
-        EXPECT_EQ(fields.afsBackColor, c.color);
-        EXPECT_EQ(fields.hexText, c.hex);
-        EXPECT_EQ(fields.decimalText, c.decimal);
+        EXPECT_EQ(fields.afsText, row.fields[1] == u"-" ? Text(u"11-111") : row.fields[1]);
+        EXPECT_EQ(fields.afsBackColor, Colour(row.fields[2]));
+        EXPECT_EQ(fields.hexText, row.fields[3]);
+        EXPECT_EQ(fields.decimalText, row.fields[0]);
     }
 }
 
-// Canonical texts are Conversion.EveryIdentifierRoundTrips's; odd ones decode
-// as the text cuts and bit tables let them.
-TEST(DecodeAfs, DecodesOddTexts) {
-    const struct {
-        const char16_t* afs;
-        const char16_t* decimal;
-        const char16_t* hex;
-    } cases[] = {
-        {u"09-102", u"1234", u"4D2"},  {u" 1-001", u"129", u"81"},
-        {u"01- 01", u"17", u"11"},     {u" 5-000", u"0", u"0"},
-        {u"1a-000", u"384", u"180"},   {u"ab-cde", u"0", u"0"},
-        {u"  -   ", u"", u"0"},        {u"", u"", u"0"},
-        {u"15-1577", u"2047", u"7FF"}, {u"09", u"19", u"13"},
-        {u"1\t-\t02", u"114", u"72"},  // blanks are trimmed, tabs are not
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(Narrow(c.afs));
+TEST(DecodeAfs, DecodesTheOddTextsOfItsFile) {
+    for (const CaseRow& row : ReadCases(ZEMBRA_CORE_CASES "/decode_afs.txt", 3)) {
+        SCOPED_TRACE(row.where);
         MemoryFields fields;
         fields.SetDecimalToAfs(false);
         fields.decimalText = u"42";
-        fields.afsText = c.afs;
+        fields.afsText = row.fields[0];
         DecodeAfs(fields);
-        EXPECT_EQ(fields.decimalText, c.decimal);
-        EXPECT_EQ(fields.hexText, c.hex);
+        EXPECT_EQ(fields.decimalText, row.fields[1]);
+        EXPECT_EQ(fields.hexText, row.fields[2]);
     }
 }
 
@@ -87,19 +61,16 @@ TEST(DecodeAfs, DecodesOddTexts) {
 TEST(FieldReactions, EncoderWriteRepaintsTheDecimalFieldOnlyOnChange) {
     MemoryFields fields;
     fields.AttachFieldReactions();
-    const struct {
-        const char16_t* decimal;
-        BackColor expected;  // starting from red each time
-    } steps[] = {
-        {u"5", kValidColor},       // 00-005: the AFS text changes, txtDec turns white
-        {u"05", kInvalidColor},    // the same AFS text: no reaction, the colour stays
-        {u"3000", kInvalidColor},  // out of range: the AFS text is not written
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(Narrow(step.decimal));
+    // From red each time: 5 gives 00-005, a new AFS text, so txtDec turns
+    // white; 05 gives the same text, so nothing reacts and the colour stays;
+    // 3000 is out of range, so the AFS text is not written.
+    const std::pair<const char16_t*, BackColor> steps[] = {
+        {u"5", kValidColor}, {u"05", kInvalidColor}, {u"3000", kInvalidColor}};
+    for (const auto& [decimal, colour] : steps) {
+        SCOPED_TRACE(colour);
         fields.decimalBackColor = kInvalidColor;
-        fields.SetDecimalText(step.decimal);
-        EXPECT_EQ(fields.decimalBackColor, step.expected);
+        fields.SetDecimalText(decimal);
+        EXPECT_EQ(fields.decimalBackColor, colour);
     }
     EXPECT_EQ(fields.afsText, u"00-005");
     EXPECT_EQ(fields.afsBackColor, kInvalidColor);
@@ -127,26 +98,18 @@ TEST(FieldReactions, DecimalChangesOnlyWhenTheDecodedNumberChanges) {
 }
 
 TEST(FieldReactions, AfsChecksDecideTheDecimalColour) {
-    const struct {
-        const char16_t* afs;
-        bool accepted;
-    } cases[] = {
-        {u"15-157", true},   {u"ab-cd7", true},  {u" 9-102", true},  {u"00-00x", true},
-        {u"-0-000", true},   {u"16-000", false}, {u"00-160", false}, {u"00-008", false},
-        {u"00+000", false},  {u"-1-000", false}, {u"", false},       {u"09-10", false},
-        {u"09-1023", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(Narrow(c.afs));
+    for (const CaseRow& row : ReadCases(ZEMBRA_CORE_CASES "/afs_checks.txt", 2)) {
+        SCOPED_TRACE(row.where);
+        const bool accepted = row.fields[1] == u"accepted";
         MemoryFields fields;
         fields.AttachFieldReactions();
         fields.SetDecimalToAfs(false);
         fields.decimalText = u"77";
         fields.hexText = u"4D";
-        fields.decimalBackColor = c.accepted ? kInvalidColor : kValidColor;
-        fields.SetAfsText(c.afs);
-        EXPECT_EQ(fields.decimalBackColor, c.accepted ? kValidColor : kInvalidColor);
-        if (!c.accepted) {
+        fields.decimalBackColor = accepted ? kInvalidColor : kValidColor;
+        fields.SetAfsText(row.fields[0]);
+        EXPECT_EQ(fields.decimalBackColor, accepted ? kValidColor : kInvalidColor);
+        if (!accepted) {
             EXPECT_EQ(fields.decimalText, u"77");
             EXPECT_EQ(fields.hexText, u"4D");
         }

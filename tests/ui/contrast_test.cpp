@@ -23,7 +23,7 @@
 #include <utility>
 #include <vector>
 
-#include "modal_helpers.h"
+#include "tests/qt_support/modal_helpers.h"
 #include "ui/common/readable_text.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/help_menu.h"

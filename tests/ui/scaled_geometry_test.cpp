@@ -9,10 +9,10 @@
 #include <QMap>
 #include <QProcess>
 #include <QTimer>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 
+#include "tests/core/comma_locale.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
 
@@ -37,7 +37,7 @@ int DumpBothWindows(int argc, char** argv) {
     zembra::frmMain window;
     window.show();
     // Locale-dependent code shows itself in a comma-decimal locale.
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
+    zembra::tests::PinCommaLocale();
     PrintControls(*window.centralWidget());
     QTimer::singleShot(0, &app, [] {
         PrintControls(*zembra::AboutForm().window());

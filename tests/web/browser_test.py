@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The built web page in headless Chromium, a pytest suite:
 #   tests/web/browser_test.py PAGE_DIR|URL NATIVE_BUILD_DIR [PYTEST-ARGS, e.g. -k list_tool]
-# (a URL tests a page served there). The window's states per keystroke and
+# (a URL tests a page served there), or python3 -m pytest on it for build/web
+# and build/release. The window's states per keystroke and
 # its dialogs are data (page_cases.json); the list tool is compared byte for
 # byte with zembra-convert of NATIVE_BUILD_DIR. Beside them: the map, phones'
 # screens, forced colours, contrast, axe-core (from npm, into build/npm) and
@@ -20,12 +21,12 @@ import pathlib
 import shutil
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 
 import pytest
 from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.by import By
@@ -195,14 +196,9 @@ class Page:
     """The page in the module's one Chromium, and the native build beside it."""
 
     def __init__(self, driver, url, files, native):
-        self.driver, self.url, self.files, self.last = driver, url, files, None
+        self.driver, self.url, self.files = driver, url, files
         self.convert = native / "cli/zembra-convert"
-
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def js_async(self, script, *args):
-        return self.driver.execute_async_script(script, *args)
+        self.js, self.js_async = driver.execute_script, driver.execute_async_script
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
@@ -210,27 +206,23 @@ class Page:
     def by_id(self, element_id):
         return self.driver.find_element(By.ID, element_id)
 
-    def value(self, element_id):
-        return self.by_id(element_id).get_attribute("value")
-
     def text(self, element_id):
         return self.by_id(element_id).get_attribute("textContent")
+
+    def until(self, condition, seconds=10):
+        """The condition's first true value; its last one if the seconds run out."""
+        try:
+            return WebDriverWait(self.driver, seconds).until(lambda d: condition())
+        except TimeoutException:
+            return condition()
 
     def load(self, scheme="light", forced="none", url=None):
         self.cdp("Emulation.setEmulatedMedia",
                  features=[{"name": "prefers-color-scheme", "value": scheme},
                            {"name": "forced-colors", "value": forced}])
         self.driver.get(url or self.url)
-        WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
+        assert self.until(lambda: self.js(
             'return performance.getEntriesByName("zembra-ready").length > 0'))
-
-    def wait(self, seconds, condition):
-        """Until the condition holds or the seconds are over; the condition's last value."""
-        try:
-            WebDriverWait(self.driver, seconds).until(lambda d: condition())
-        except Exception:
-            pass
-        return condition()
 
     def steps(self, *steps):
         """A CSS selector to click ("#id", "dialog..."), "alt+x" an access key, "<id" a
@@ -260,21 +252,11 @@ class Page:
             self.cdp("Emulation.clearDeviceMetricsOverride")
         self.cdp("Emulation.setTouchEmulationEnabled", enabled=bool(width))
 
-    def slow_network(self, slow):
-        """A phone's network, uncached: the page paints before the module is in."""
-        self.cdp("Network.enable")
-        self.cdp("Network.setCacheDisabled", cacheDisabled=slow)
-        self.cdp("Network.setBypassServiceWorker", bypass=slow)
-        self.cdp("Network.emulateNetworkConditions", offline=False, latency=150 if slow else 0,
-                 downloadThroughput=200000 if slow else -1,
-                 uploadThroughput=100000 if slow else -1)
-
     def list_result(self, act, timeout=10):
         """Runs act and waits for the list tool's next result."""
         self.js('document.getElementById("listStatus").textContent = ""')
         act()
-        WebDriverWait(self.driver, timeout).until(
-            lambda d: self.by_id("listStatus").get_attribute("textContent"))
+        WebDriverWait(self.driver, timeout).until(lambda d: self.text("listStatus"))
 
     def paste(self, text, ea=False):
         self.list_result(lambda: self.js(PASTE, text, ea))
@@ -288,31 +270,31 @@ class Page:
         """A conversion in the window and in the list tool."""
         self.steps("\b1234")
         self.paste("2047\n")
-        assert [self.value("txtAFS"), self.value("listOutput")] == \
+        assert [self.by_id(i).get_attribute("value") for i in ("txtAFS", "listOutput")] == \
             ["09-102", "2047\t15-157\t7FF\n"]
 
 
 @pytest.fixture(scope="module")
-def browser():
-    where, native = os.environ["ZEMBRA_PAGE"], pathlib.Path(os.environ["ZEMBRA_NATIVE"])
+def browser(tmp_path_factory):
+    where = os.environ.get("ZEMBRA_PAGE", str(ROOT / "build/web"))
     files = None if where.startswith("http://") else pathlib.Path(where).resolve()
     if files and not (files / "index.html").is_file():
         pytest.exit(f"no page in {files}; scripts/web --build", 2)
     server, url = serve(files) if files else (None, where.rstrip("/") + "/")
-    profile = tempfile.TemporaryDirectory()
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--window-size=1000,900", "--user-data-dir=" + profile.name):
+                 "--disable-sync", "--window-size=1000,900",
+                 f"--user-data-dir={tmp_path_factory.mktemp('profile')}"):
         options.add_argument(flag)
     driver = webdriver.Chrome(service=webdriver.chrome.service.Service("/usr/bin/chromedriver"),
                               options=options)
+    native = pathlib.Path(os.environ.get("ZEMBRA_NATIVE", str(ROOT / "build/release")))
     yield Page(driver, url, files, native.resolve())
     driver.quit()
     if server:
         server.shutdown()
-    profile.cleanup()
 
 
 @pytest.fixture(autouse=True)
@@ -321,18 +303,10 @@ def desktop(browser):
     browser.screen()
 
 
-def shares_load(test):
-    """The cases of a table that each start from the page the last one left."""
-    test.shares_load = True
-    return test
-
-
 @pytest.fixture
-def page(browser, request):
-    """The page loaded afresh, or as the table's last case left it."""
-    if browser.last != request.function or not hasattr(request.function, "shares_load"):
-        browser.load()
-    browser.last = request.function
+def page(browser):
+    """The page loaded afresh."""
+    browser.load()
     return browser
 
 
@@ -362,7 +336,7 @@ def test_window(page, group):
     for name, steps, want in group:
         page.steps(*steps)
         probe = lambda: {k: v for k, v in page.js(PROBE).items() if k in want}
-        page.wait(3, lambda: probe() == want)  # the live region waits for a pause
+        page.until(lambda: probe() == want, 3)  # the live region waits for a pause
         assert probe() == want, name
 
 
@@ -389,7 +363,8 @@ def compare_list(page, native, file_end):
     messages = native.stderr.decode().replace("<stdin>:", "pasted:").splitlines()
     last = messages.pop() if messages else ""
     assert base64.b64decode(page.js_async(FETCH, "listDownload")) == native.stdout
-    assert page.value("listOutput") == native.stdout.decode().replace("\r\n", "\n")
+    assert page.by_id("listOutput").get_attribute("value") == \
+        native.stdout.decode().replace("\r\n", "\n")
     assert file_end in page.by_id("listDownload").get_attribute("download")
     assert page.text("listStatus") == str(native.returncode)
     assert "converted" in outcome and "status" not in outcome.lower(), outcome
@@ -422,19 +397,12 @@ def convert_as(page, choice, text, options):
     return native
 
 
-# The default (None) takes a plain list as lines and a listing as a table; a
+# The default (null) takes a plain list as lines and a listing as a table; a
 # textarea holds its lines with "\n" alone.
-@pytest.mark.parametrize("choice, text, options, written", [
-    ("lines:afs", PASTED, ["--to=afs"], "-lines-afs"),
-    (None, PASTED, ["--auto"], "-lines.txt"),
-    (None, LISTING.replace("\r\n", "\n"), ["--auto"], "-table.csv"),
-    ("dsd-neo", LISTING.replace("\r\n", "\n"), ["--csv", "--format=dsd-neo"], "-dsd-neo.csv"),
-    ("dsd-fme", LISTING.replace("\r\n", "\n"), ["--csv", "--format=dsd-fme"], "-dsd-fme.csv"),
-    ("lines", PASTED, ["--ea"], "-lines.txt"),
-    ("dsd-neo", LISTING.replace("\r\n", "\n"), ["--csv", "--format=dsd-neo", "--ea"],
-     "-dsd-neo.csv")])
-@shares_load
+@pytest.mark.parametrize("choice, text, options, written", CASES["list_tool"],
+                         ids=[" ".join([str(c[0]), *c[2]]) for c in CASES["list_tool"]])
 def test_list_tool(page, choice, text, options, written):
+    text = CASES[text].replace("\r\n", "\n")
     compare_list(page, convert_as(page, choice, text, options), written)
 
 
@@ -454,10 +422,8 @@ def cell_origins(split, ids):
             for i in ids]
 
 
-@pytest.mark.parametrize("split, marks", [("4:4:3", {16: "F", 128: "A", 136: "F", 256: "A"}),
-                                          ("3:4:4", {16: "F", 128: "F", 256: "A"})])
-@shares_load
-def test_map_under_split(page, split, marks):
+@pytest.mark.parametrize("split", CASES["map_marks"])
+def test_map_under_split(page, split):
     ids = sorted({int(line.split(",")[0]) for line in MAP_LISTING.splitlines()[1:]})
     page.paste(MAP_LISTING)
     page.set_split(split)
@@ -466,7 +432,9 @@ def test_map_under_split(page, split, marks):
     a, f, s = (int(bits) for bits in split.split(":"))
     assert seen["blocks"] == 1 << (a + f)
     assert seen["at"] == cell_origins(split, ids)
-    assert sorted(seen["marks"]) == sorted([marks[i], *cell_origins(split, [i])[0]] for i in marks)
+    marks = CASES["map_marks"][split]
+    assert sorted(seen["marks"]) == sorted([mark, *cell_origins(split, [int(i)])[0]]
+                                           for i, mark in marks.items())
 
 
 def test_map_names_and_best_split(page):
@@ -480,7 +448,7 @@ def test_map_names_and_best_split(page):
     pointer = ActionBuilder(page.driver)
     pointer.pointer_action.move_to_location(int(left + x), int(top + y))
     pointer.perform()
-    page.wait(2, lambda: page.js(MAP)["named"])
+    page.until(lambda: page.js(MAP)["named"], 2)
     assert [page.js(MAP)["named"], page.js(MAP)["title"]] == ["1234, 09-102, FD Disp"] * 2
     page.js('document.getElementById("fleetmapBox").focus()')
     keyed = []
@@ -492,7 +460,8 @@ def test_map_names_and_best_split(page):
     page.set_split("2:4:5")
     best = page.by_id("fleetmapApply").text.rsplit(" ", 1)[-1]
     page.list_result(lambda: page.by_id("fleetmapApply").click())
-    assert [page.value("listSplit"), f"under {best}" in page.js(MAP)["caption"]] == [best, True]
+    assert [page.by_id("listSplit").get_attribute("value"),
+            f"under {best}" in page.js(MAP)["caption"]] == [best, True]
 
 
 def test_map_on_a_phone(browser):
@@ -531,18 +500,22 @@ def test_contrast(browser, scheme):
 
 @pytest.mark.parametrize("width", [320, 375])
 def test_phone(browser, width):
+    """On a phone's network, uncached: the page paints before the module is in."""
     browser.screen(width)
-    browser.slow_network(True)
-    browser.load()
-    browser.slow_network(False)
+    for slow in (True, False):
+        browser.cdp("Network.enable")
+        browser.cdp("Network.setCacheDisabled", cacheDisabled=slow)
+        browser.cdp("Network.setBypassServiceWorker", bypass=slow)
+        browser.cdp("Network.emulateNetworkConditions", offline=False, latency=150 * slow,
+                    downloadThroughput=200000 if slow else -1,
+                    uploadThroughput=100000 if slow else -1)
+        if slow:
+            browser.load()
     assert browser.js_async(LAYOUT_SHIFT) < 0.1
     font = float(browser.by_id("txtDec").value_of_css_property("font-size")[:-2])
     assert browser.by_id("frmMain").rect["width"] >= 0.6 * width and font >= 16
     assert browser.by_id("txtDec").get_attribute("inputmode") in ("decimal", "numeric")
-    for state, steps in (("closed", []), ("Action open", ["#mnuAction"]),
-                         ("Help open", ["#mnuHelp"]), ("Help box", ["#mnuHelpItems1"]),
-                         ("License box", [Keys.ESCAPE, "#mnuHelp", "#mnuHelpItems2"]),
-                         ("About", [Keys.ESCAPE, "#mnuHelp", "#mnuHelpItems3"])):
+    for state, steps in CASES["phone"]:
         browser.steps(*steps)
         small, scrolled, box, cut = browser.js(PHONE_LAYOUT)
         assert [small, scrolled <= width, not box or 0 <= box[0] <= box[1] <= width, cut] == \
@@ -565,10 +538,10 @@ def test_forced_colours(browser):
 def test_without_webassembly(browser):
     script = browser.cdp("Page.addScriptToEvaluateOnNewDocument", source="delete window.WebAssembly;")
     browser.driver.get(browser.url)
-    time.sleep(0.5)
-    shown = [browser.by_id("notice").text, browser.by_id("frmMain").is_displayed()]
+    notice = browser.until(lambda: browser.by_id("notice").text)
+    shown = browser.by_id("frmMain").is_displayed()
     browser.cdp("Page.removeScriptToEvaluateOnNewDocument", **script)
-    assert "does not run WebAssembly" in shown[0] and not shown[1], shown
+    assert "does not run WebAssembly" in notice and not shown, [notice, shown]
 
 
 @pytest.mark.parametrize("width", [320, None])
@@ -579,9 +552,7 @@ def test_axe(browser, width):
                         f"axe-core@{AXE_VERSION}"], stdout=subprocess.DEVNULL)
     assert AXE.is_file(), "npm (apt-get install npm) installs axe-core"
     browser.screen(width)
-    for name, steps in (("the list tool with its map, a refused input", ["\b3000"]),
-                        ("a menu open", ["#mnuHelp"]), ("the Help box", ["alt+h", "h"]),
-                        ("the License box", ["alt+h", "l"]), ("About", ["alt+h", "a"])):
+    for name, steps in CASES["axe"]:
         browser.load()
         browser.steps(*steps)
         if name.startswith("the list tool"):
@@ -634,8 +605,7 @@ def test_single_file(browser, own_files, tmp_path):
                    "return i && i.complete && i.naturalWidth") == 320
     # The browser of many files from disk points to the one file.
     browser.driver.get((own_files / "index.html").as_uri())
-    time.sleep(0.5)
-    assert "zembra.html" in browser.by_id("notice").text
+    assert "zembra.html" in browser.until(lambda: browser.by_id("notice").text)
 
 
 def test_offline(browser, own_files, tmp_path):
@@ -648,8 +618,7 @@ def test_offline(browser, own_files, tmp_path):
     worker = tmp_path / "sw.js"
     worker.write_text(worker.read_text().replace(first[0], "zembra-next") if first else "")
     browser.js("navigator.serviceWorker.getRegistration().then((r) => r.update())")
-    browser.wait(10, lambda: browser.js_async(CACHES) == ["zembra-next"])
-    assert browser.js_async(CACHES) == ["zembra-next"], first
+    assert browser.until(lambda: browser.js_async(CACHES) == ["zembra-next"]), first
     server.shutdown()
     server.server_close()
     browser.load(url=url)

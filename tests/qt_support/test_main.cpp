@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <clocale>
 
-#include "modal_helpers.h"
+#include "tests/core/comma_locale.h"
+#include "tests/qt_support/modal_helpers.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // After QApplication has set it: a comma-decimal locale exposes misreads.
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
+    zembra::tests::PinCommaLocale();
     ::testing::InitGoogleTest(&argc, argv);
     // Ahead of the printer, so that its verdict includes these checks.
     auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
