@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // What the window model adds to the core: the state each mode lays out, the
 // colours and the screen reader's sentence after an edit, the reactions an
-// edit runs, and the title. The conversions themselves are the core's tests.
+// edit runs (cases in testdata/), and the title. The conversions themselves
+// are the core's tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
-#include <vector>
 
+#include "tests/core/case_file.h"
 #include "ui/model/converter_window.h"
 
 namespace zembra {
@@ -55,65 +57,34 @@ TEST(WindowModel, TheTitleFollowsTheWindowState) {
     EXPECT_EQ(window.State().title, "Zembra");
 }
 
-// Edits of the input field, "switch" a choice in the Action menu.
-struct EditCase {
-    const char* name;
-    std::vector<Text> edits;
-    std::optional<BackColor> decColor;
-    std::optional<BackColor> afsColor;
-    Text announcement;
-    std::uint64_t reactions;
-};
-
-const EditCase kEditCases[] = {
-    {"loaded", {}, kValidColor, std::nullopt, u"AFS 00-000, hexadecimal 0", 0},
-    {"decimal", {u"1234"}, kValidColor, kValidColor, u"AFS 09-102, hexadecimal 4D2", 2},
-    {"decimal_out_of_range",
-     {u"3000"},
-     kValidColor,
-     kInvalidColor,
-     u"'3000' cannot be converted to AFS",
-     1},
-    {"same_text", {u"0"}, kValidColor, std::nullopt, u"AFS 00-000, hexadecimal 0", 0},
-    {"same_afs_text", {u"5", u"05"}, kValidColor, kValidColor, u"AFS 00-005, hexadecimal 5", 3},
-    {"afs", {u"switch", u"09-102"}, kValidColor, std::nullopt, u"Decimal 1234, hexadecimal 4D2", 2},
-    {"afs_refused",
-     {u"switch", u"16-000"},
-     kInvalidColor,
-     std::nullopt,
-     u"'16-000' cannot be converted to decimal",
-     1},
-    {"red_across_a_switch",
-     {u"3000", u"switch"},
-     kValidColor,
-     kInvalidColor,
-     u"Decimal 3000, hexadecimal BB8",
-     1},
-};
-
-class EditTest : public ::testing::TestWithParam<EditCase> {};
-
-TEST_P(EditTest, GivesColoursSentenceAndReactions) {
-    ConverterWindow window;
-    for (const Text& edit : GetParam().edits) {
-        if (edit == u"switch") {
-            window.mnuActionItems_Click(1);
-        } else if (window.State().upperField == EntryField::txtDec) {
-            window.EditDecimal(edit);
-        } else {
-            window.EditAfs(edit);
-        }
-    }
-    const WindowState& state = window.State();
-    EXPECT_EQ(state.txtDec.backColor, GetParam().decColor);
-    EXPECT_EQ(state.txtAFS.backColor, GetParam().afsColor);
-    EXPECT_EQ(state.txtHex.backColor, kValidColor);
-    EXPECT_TRUE(state.announcement == GetParam().announcement);
-    EXPECT_EQ(window.Reactions(), GetParam().reactions);
+std::optional<BackColor> Colour(const Text& word) {
+    if (word == u"-") return std::nullopt;
+    return word == u"red" ? kInvalidColor : kValidColor;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, EditTest, ::testing::ValuesIn(kEditCases),
-                         [](const auto& row) { return std::string(row.param.name); });
+TEST(WindowModel, EditsGiveTheColoursSentenceAndReactionsOfTheirFile) {
+    for (const tests::CaseRow& row : tests::ReadCases(ZEMBRA_MODEL_CASES "/edits.txt", 5)) {
+        SCOPED_TRACE(row.where);
+        ConverterWindow window;
+        for (std::size_t at = 0, end = 0; at < row.fields[0].size(); at = end + 1) {
+            end = std::min(row.fields[0].find(u'/', at), row.fields[0].size());
+            const Text edit = row.fields[0].substr(at, end - at);
+            if (edit == u"switch") {
+                window.mnuActionItems_Click(1);
+            } else if (window.State().upperField == EntryField::txtDec) {
+                window.EditDecimal(edit);
+            } else {
+                window.EditAfs(edit);
+            }
+        }
+        const WindowState& state = window.State();
+        EXPECT_EQ(state.txtDec.backColor, Colour(row.fields[1]));
+        EXPECT_EQ(state.txtAFS.backColor, Colour(row.fields[2]));
+        EXPECT_EQ(state.txtHex.backColor, kValidColor);
+        EXPECT_TRUE(state.announcement == row.fields[3]);
+        EXPECT_EQ(window.Reactions(), tests::ToNumber(row.fields[4]));
+    }
+}
 
 }  // namespace
 }  // namespace zembra
