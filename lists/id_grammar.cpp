@@ -4,7 +4,7 @@
 #include "lists/id_grammar.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdio>
 
 #include "core/text_rules.h"
 #include "lists/text.h"
@@ -13,9 +13,6 @@ namespace zembra::lists {
 
 namespace {
 
-// Numbers are read only up to the count of Extended Addressing's 16-bit
-// IDs, so that no run of digits overflows.
-constexpr int kExtendedCount = kExtendedIds;
 constexpr std::array<std::string_view, 3> kGroupNames = {"agency", "fleet", "subfleet"};
 constexpr std::string_view kGroupLetters = "AFS";
 
@@ -27,7 +24,8 @@ std::optional<int> ReadNumber(std::string_view digits, int base) {
     for (const char c : digits) {
         const int digit = Digit(c, base);
         if (digit < 0) return std::nullopt;
-        value = std::min(value * base + digit, kExtendedCount);
+        // Capped at the count of 16-bit IDs, so that no run of digits overflows.
+        value = std::min(value * base + digit, kExtendedIds);
     }
     return value;
 }
@@ -74,17 +72,32 @@ IdReading Refusal(std::string_view text, std::string_view why) {
     return {std::nullopt, "'" + Printable(text) + "'" + std::string(why), std::nullopt};
 }
 
-std::string NotAnId(const Split& split, bool hexColumn, Addressing addressing) {
-    if (addressing == Addressing::Extended) {
-        if (hexColumn) return " is not a talk-group ID (Extended Addressing: hexadecimal 0-ffff)";
-        return " is not a talk-group ID (Extended Addressing: 0-65535 or 0x0-0xFFFF)";
+// The highest of `count` IDs in hexadecimal, in the case the form reads.
+std::string HighestHex(int count, bool upper) {
+    std::array<char, 8> digits{};
+    if (upper) {
+        std::snprintf(digits.data(), digits.size(), "%X", count - 1);
+    } else {
+        std::snprintf(digits.data(), digits.size(), "%x", count - 1);
     }
-    if (hexColumn) return " is not a talk-group ID (hexadecimal 0-7ff)";
+    return digits.data();
+}
+
+std::string NotAnId(const Split& split, bool hexColumn, Addressing addressing) {
+    const int count = IdCount(addressing);
+    const std::string range =
+        hexColumn ? "hexadecimal 0-" + HighestHex(count, false) : "0-" + std::to_string(count - 1);
+    const std::string hex = " or 0x0-0x" + HighestHex(count, true);
+    if (addressing == Addressing::Extended) {
+        return " is not a talk-group ID (Extended Addressing: " + range + (hexColumn ? "" : hex) +
+               ")";
+    }
+    if (hexColumn) return " is not a talk-group ID (" + range + ")";
     std::string pattern;
     for (std::size_t i = 0; i < 3; ++i) {
         pattern.append(Separator(split, i)).append(Width(split.bits[i]), kGroupLetters[i]);
     }
-    return " is not a talk-group ID (0-2047, " + pattern + " or 0x0-0x7FF)";
+    return " is not a talk-group ID (" + range + ", " + pattern + hex + ")";
 }
 
 // An AFS text, whole or partial: partial IDs end in the first separator,
@@ -142,8 +155,9 @@ IdReading ReadId(std::string_view text, const Split& split, bool hexColumn, Addr
     const bool extended = addressing == Addressing::Extended;
     if (const auto number = ReadNumberForm(trimmed, hexColumn)) {
         if (*number < IdCount(addressing)) return {number, "", std::nullopt};
-        if (*number < kExtendedCount) {
-            return Refusal(text, " is above 2047: an Extended Addressing ID has no AFS form");
+        if (*number < kExtendedIds) {
+            return Refusal(text, " is above " + std::to_string(kStandardIds - 1) +
+                                     ": an Extended Addressing ID has no AFS form");
         }
     }
     if (!hexColumn && !extended) {
