@@ -53,7 +53,8 @@ std::string Entry(std::string_view name, std::string_view description) {
 
 std::string Footer() {
     std::string text =
-        "Line mode reads one ID a line: decimal 0-2047, AFS (09-102, or 4:13:02 under splits\n"
+        "Line mode reads one ID a line: decimal 0-" + std::to_string(lists::kStandardIds - 1) +
+        ", AFS (09-102, or 4:13:02 under splits\n"
         "other than 4:4:3) or hexadecimal 0x4D2 (also 0X4d2), and writes the forms tab-separated.\n"
         "Forms (--to):\n";
     for (const auto& form : lists::kForms) text += Entry(form.name, form.description);

@@ -27,14 +27,6 @@ std::optional<Split> ParseSplit(std::string_view text);
 // What is wrong with a split that ParseSplit does not read.
 inline constexpr std::string_view kSplitProblem = "needs three bit counts adding up to 11";
 
-// The IDs of a system: 11-bit ones with their AFS form, or the 16-bit IDs
-// of Extended Addressing, which have none and are written in decimal.
-enum class Addressing { Standard, Extended };
-inline constexpr int kStandardIds = 2048, kExtendedIds = 65536;
-constexpr int IdCount(Addressing addressing) {
-    return addressing == Addressing::Extended ? kExtendedIds : kStandardIds;
-}
-
 // The talk groups from `first` to `last`, both included.
 struct IdRange {
     int first = 0;

@@ -29,19 +29,21 @@ struct ShortText {
     std::string String() const { return std::string(View()); }
 };
 
-// A non-negative number as messages write it, thousands apart: "1,023".
-constexpr ShortText WithThousands(int value) {
+// A non-negative number in decimal, thousands apart ("1,023") when grouped.
+constexpr ShortText Digits(int value, bool grouped) {
     std::array<char, 16> reversed{};
     std::size_t digits = 0;
-    do {
-        if (digits % 4 == 3) reversed.at(digits++) = ',';
+    for (int written = 0; written == 0 || value > 0; ++written, value /= 10) {
+        if (grouped && written > 0 && written % 3 == 0) reversed.at(digits++) = ',';
         reversed.at(digits++) = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
+    }
     ShortText text;
     while (digits > 0) text += std::string_view(&reversed.at(--digits), 1);
     return text;
 }
+
+// A number as messages write it, thousands apart: "1,023".
+constexpr ShortText WithThousands(int value) { return Digits(value, true); }
 
 // A byte count of whole mebibytes as messages write it: "1 MiB".
 std::string InMebibytes(std::size_t bytes);

@@ -64,9 +64,23 @@ inline constexpr std::array<Named, 7> kFormats = {{
 inline constexpr std::array<std::string_view, 7> kIdColumns = {
     "DEC", "Decimal", "TGID", "Talkgroup", "ID", "AFS", "Hex"};
 
+// The IDs of a system: 11-bit ones with their AFS form, or the 16-bit IDs
+// of Extended Addressing, which have none and are written in decimal.
+enum class Addressing { Standard, Extended };
+inline constexpr int kStandardIds = 2048, kExtendedIds = 65536;
+constexpr int IdCount(Addressing addressing) {
+    return addressing == Addressing::Extended ? kExtendedIds : kStandardIds;
+}
+
 // The words of the Extended Addressing choice: 16-bit IDs, no AFS form.
-inline constexpr Named kExtendedAddressing = {
-    "ea", "Extended Addressing: IDs 0-65535, which have no AFS form"};
+inline constexpr ShortText kExtendedAddressingDescription = [] {
+    ShortText text;
+    text += "Extended Addressing: IDs 0-";
+    text += Digits(kExtendedIds - 1, false).View();
+    text += ", which have no AFS form";
+    return text;
+}();
+inline constexpr Named kExtendedAddressing = {"ea", kExtendedAddressingDescription.View()};
 
 // How a front end names the settings that a message may point to: the
 // command line by its options, the page by its controls. A message names
