@@ -22,14 +22,6 @@ constexpr std::string_view kProgram = "zembra-convert";
 constexpr std::array kTableFormats = {Format::Table, Format::DsdNeo, Format::DsdFme, Format::Dsd,
                                       Format::RadioReference};
 
-std::string_view NameOf(Format format) {
-    return lists::kFormats[static_cast<std::size_t>(format)].name;
-}
-
-std::string_view DescriptionOf(Format format) {
-    return lists::kFormats[static_cast<std::size_t>(format)].description;
-}
-
 // The raw choices, before they become the converter's options.
 struct Choices {
     bool csv = false;

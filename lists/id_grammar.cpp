@@ -4,7 +4,6 @@
 #include "lists/id_grammar.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/text_rules.h"
 #include "lists/text.h"
@@ -72,22 +71,12 @@ IdReading Refusal(std::string_view text, std::string_view why) {
     return {std::nullopt, "'" + Printable(text) + "'" + std::string(why), std::nullopt};
 }
 
-// The highest of `count` IDs in hexadecimal, in the case the form reads.
-std::string HighestHex(int count, bool upper) {
-    std::array<char, 8> digits{};
-    if (upper) {
-        std::snprintf(digits.data(), digits.size(), "%X", count - 1);
-    } else {
-        std::snprintf(digits.data(), digits.size(), "%x", count - 1);
-    }
-    return digits.data();
-}
-
 std::string NotAnId(const Split& split, bool hexColumn, Addressing addressing) {
-    const int count = IdCount(addressing);
-    const std::string range =
-        hexColumn ? "hexadecimal 0-" + HighestHex(count, false) : "0-" + std::to_string(count - 1);
-    const std::string hex = " or 0x0-0x" + HighestHex(count, true);
+    const int highest = IdCount(addressing) - 1;
+    std::string range = hexColumn ? "hexadecimal 0-" : "0-";
+    AppendPadded(range, highest, 1, hexColumn ? 16 : 10);
+    std::string hex = " or 0x0-0x";
+    AppendId(hex, highest, IdForm::Hex, split, addressing);
     if (addressing == Addressing::Extended) {
         return " is not a talk-group ID (Extended Addressing: " + range + (hexColumn ? "" : hex) +
                ")";

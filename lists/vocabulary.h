@@ -100,4 +100,12 @@ bool SameIgnoringCase(std::string_view a, std::string_view b);
 std::optional<IdForm> FormNamed(std::string_view name);
 std::optional<Format> FormatNamed(std::string_view name);
 
+// A format's name and description, as kFormats words them.
+constexpr std::string_view NameOf(Format format) {
+    return kFormats[static_cast<std::size_t>(format)].name;
+}
+constexpr std::string_view DescriptionOf(Format format) {
+    return kFormats[static_cast<std::size_t>(format)].description;
+}
+
 }  // namespace zembra::lists

@@ -36,7 +36,7 @@ val ListFormats() {
         add(std::string(format.name),
             std::string(format.name) + ": " + std::string(format.description));
     }
-    const std::string_view lines = kFormats[std::size_t(Format::Lines)].name;
+    const std::string_view lines = NameOf(Format::Lines);
     for (const Named& form : kForms) {
         const std::string value = std::string(lines) + ":" + std::string(form.name);
         add(value, value + ": " + std::string(form.description) + " only");
@@ -120,7 +120,7 @@ public:
     std::string Written() const {
         const std::optional<lists::Format> written = m_converter.Written();
         if (!written) return "";
-        return std::string(lists::kFormats[static_cast<std::size_t>(*written)].name);
+        return std::string(lists::NameOf(*written));
     }
     std::string Outcome() const { return lists::Describe(m_converter.Counts()); }
 

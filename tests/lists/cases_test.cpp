@@ -46,6 +46,7 @@ struct Case {
     Addressing addressing = Addressing::Standard;
     std::string column;
     bool fleetmaps = false;
+    std::string inputName = "input";  // in messages
 
     std::string Section(std::string_view name) const {
         for (const auto& [key, text] : sections)
@@ -105,6 +106,7 @@ Case Read(const fs::path& path) {
     for (auto& [name, text] : c.sections)
         if (name != "messages") text = Unescaped(text);
     ReadOptions(c, std::istringstream(c.headers["options"]));
+    if (c.headers.contains("name")) c.inputName = Unescaped(c.headers.at("name"));
     return c;
 }
 
@@ -143,9 +145,7 @@ Outcome Converted(const Case& c, std::string_view listing, std::size_t cut) {
     for (const auto& [section, text] : c.sections) {
         if (section != "input" && !section.starts_with("input ")) continue;
         const std::string named = section.size() > 6 ? section.substr(6) : "";
-        converter.Begin(!named.empty()               ? named
-                        : c.headers.contains("name") ? Unescaped(c.headers.at("name"))
-                                                     : "input");
+        converter.Begin(named.empty() ? c.inputName : named);
         InBlocks(text, cut, [&](std::string_view block) { converter.Feed(block); });
         converter.End();
     }
@@ -156,8 +156,7 @@ Outcome Converted(const Case& c, std::string_view listing, std::size_t cut) {
     }
     const std::optional<Format> chose = converter.Written();
     return {out.str(), messages.str(), std::to_string(converter.Status()),
-            Describe(converter.Counts()),
-            chose ? std::string(kFormats[static_cast<std::size_t>(*chose)].name) : "none"};
+            Describe(converter.Counts()), chose ? std::string(NameOf(*chose)) : "none"};
 }
 
 // The log read in blocks, its heard listing merged into the listing or
