@@ -209,6 +209,18 @@ class Page:
     def text(self, element_id):
         return self.by_id(element_id).get_attribute("textContent")
 
+    def value(self, element_id):
+        return self.by_id(element_id).get_attribute("value")
+
+    def slow_network(self, slow):
+        """A phone's network, uncached, or the machine's own again."""
+        self.cdp("Network.enable")
+        self.cdp("Network.setCacheDisabled", cacheDisabled=slow)
+        self.cdp("Network.setBypassServiceWorker", bypass=slow)
+        self.cdp("Network.emulateNetworkConditions", offline=False, latency=150 if slow else 0,
+                 downloadThroughput=200000 if slow else -1,
+                 uploadThroughput=100000 if slow else -1)
+
     def until(self, condition, seconds=10):
         """The condition's first true value; its last one if the seconds run out."""
         try:
@@ -270,7 +282,7 @@ class Page:
         """A conversion in the window and in the list tool."""
         self.steps("\b1234")
         self.paste("2047\n")
-        assert [self.by_id(i).get_attribute("value") for i in ("txtAFS", "listOutput")] == \
+        assert [self.value("txtAFS"), self.value("listOutput")] == \
             ["09-102", "2047\t15-157\t7FF\n"]
 
 
@@ -363,8 +375,7 @@ def compare_list(page, native, file_end):
     messages = native.stderr.decode().replace("<stdin>:", "pasted:").splitlines()
     last = messages.pop() if messages else ""
     assert base64.b64decode(page.js_async(FETCH, "listDownload")) == native.stdout
-    assert page.by_id("listOutput").get_attribute("value") == \
-        native.stdout.decode().replace("\r\n", "\n")
+    assert page.value("listOutput") == native.stdout.decode().replace("\r\n", "\n")
     assert file_end in page.by_id("listDownload").get_attribute("download")
     assert page.text("listStatus") == str(native.returncode)
     assert "converted" in outcome and "status" not in outcome.lower(), outcome
@@ -460,8 +471,7 @@ def test_map_names_and_best_split(page):
     page.set_split("2:4:5")
     best = page.by_id("fleetmapApply").text.rsplit(" ", 1)[-1]
     page.list_result(lambda: page.by_id("fleetmapApply").click())
-    assert [page.by_id("listSplit").get_attribute("value"),
-            f"under {best}" in page.js(MAP)["caption"]] == [best, True]
+    assert [page.value("listSplit"), f"under {best}" in page.js(MAP)["caption"]] == [best, True]
 
 
 def test_map_on_a_phone(browser):
@@ -502,15 +512,9 @@ def test_contrast(browser, scheme):
 def test_phone(browser, width):
     """On a phone's network, uncached: the page paints before the module is in."""
     browser.screen(width)
-    for slow in (True, False):
-        browser.cdp("Network.enable")
-        browser.cdp("Network.setCacheDisabled", cacheDisabled=slow)
-        browser.cdp("Network.setBypassServiceWorker", bypass=slow)
-        browser.cdp("Network.emulateNetworkConditions", offline=False, latency=150 * slow,
-                    downloadThroughput=200000 if slow else -1,
-                    uploadThroughput=100000 if slow else -1)
-        if slow:
-            browser.load()
+    browser.slow_network(True)
+    browser.load()
+    browser.slow_network(False)
     assert browser.js_async(LAYOUT_SHIFT) < 0.1
     font = float(browser.by_id("txtDec").value_of_css_property("font-size")[:-2])
     assert browser.by_id("frmMain").rect["width"] >= 0.6 * width and font >= 16
