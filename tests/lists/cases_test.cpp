@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Runs the cases in testdata/conversions and testdata/logs, one file each:
 //   # comment lines
-//   options: WORDS   a format name, ea, split=A:F:S, column=NAME, fleetmaps
+//   options: WORDS   a format name, ea, split=A:F:S, column=NAME
 //   status: N        (0 when absent)
 //   tally: TEXT      the tally in words
 //   chose: FORMAT    what the automatic format chose ("none" for nothing)
 //   name: TEXT       the input's name in messages ("input" when absent)
 //   --- input [NAME] an input; several make one table, converted in order
-//   --- log          a decoder log, read instead of the inputs: its heard
-//                    listing, or the decoder list of the format named
-//   --- listing      with a log, the listing it is merged into (weighed
-//                    for the fleetmap report with fleetmaps)
+//   --- log          a decoder log, read instead of the inputs, whose heard
+//                    listing is the output
 //   --- output, --- messages, --- reads
 // A reads line is "ID absent", "ID allowed LABEL" or "ID locked LABEL": the
 // talk group as the decoder's reader (decoder_models.h) takes it.
@@ -30,7 +28,6 @@
 
 #include "decoder_models.h"
 #include "lists/convert.h"
-#include "lists/fleetmaps.h"
 #include "lists/heard_listing.h"
 
 namespace zembra::lists {
@@ -45,7 +42,6 @@ struct Case {
     Split split;
     Addressing addressing = Addressing::Standard;
     std::string column;
-    bool fleetmaps = false;
     std::string inputName = "input";  // in messages
 
     std::string Section(std::string_view name) const {
@@ -84,7 +80,6 @@ std::string Unescaped(std::string_view text) {
 void ReadOptions(Case& c, std::istringstream words) {
     for (std::string word; words >> word;) {
         if (word == "ea") c.addressing = Addressing::Extended;
-        if (word == "fleetmaps") c.fleetmaps = true;
         if (word.starts_with("split=")) c.split = ParseSplit(word.substr(6)).value();
         if (word.starts_with("column=")) c.column = word.substr(7);
         if (const auto format = FormatNamed(word)) c.format = format;
@@ -134,7 +129,7 @@ void InBlocks(std::string_view text, std::size_t cut, Feed feed) {
     }
 }
 
-Outcome Converted(const Case& c, std::string_view listing, std::size_t cut) {
+Outcome Converted(const Case& c, std::size_t cut) {
     Options options;
     options.format = c.format.value_or(Format::Lines);
     options.split = c.split;
@@ -149,59 +144,27 @@ Outcome Converted(const Case& c, std::string_view listing, std::size_t cut) {
         InBlocks(text, cut, [&](std::string_view block) { converter.Feed(block); });
         converter.End();
     }
-    if (!listing.empty()) {  // a listing of a log's talk groups
-        converter.Begin("heard talk groups");
-        converter.Feed(listing);
-        converter.End();
-    }
     const std::optional<Format> chose = converter.Written();
     return {out.str(), messages.str(), std::to_string(converter.Status()),
             Describe(converter.Counts()), chose ? std::string(NameOf(*chose)) : "none"};
 }
 
-// The log read in blocks, its heard listing merged into the listing or
-// weighed for the fleetmap report, or written as a decoder list as
-// zembra-convert does.
+// The log read in blocks, and its heard listing.
 Outcome LogRead(const Case& c, std::string_view log, std::size_t cut) {
     LogOptions options;
     options.split = c.split;
     options.addressing = c.addressing;
-    options.splitKnown = !c.fleetmaps;
     std::ostringstream messages;
     LogReader reader(options, messages);
     reader.Begin("log");
     InBlocks(log, cut, [&](std::string_view block) { reader.Feed(block); });
     reader.End();
-    Outcome run{HeardListing(reader.Groups(), c.split), messages.str(), "", "", ""};
-    int status = reader.Status();
-    if (c.fleetmaps)
-        run.output = FleetmapReport(WeighSplits(FleetmapRows(reader.Groups(), "log")), "log");
-    if (c.Has("listing")) {
-        const ListingRead read = ReadListing(c.Section("listing"), "listing", "", c.split);
-        for (const std::string& message : read.messages) run.messages += message + "\n";
-        status = std::max(status, read.status);
-        if (read.status == kFailed) {
-            run.output.clear();  // as zembra-convert writes nothing then
-        } else if (c.fleetmaps) {
-            run.output = FleetmapReport(WeighSplits(FleetmapRows(read.listing)), "listing");
-        } else {
-            const Merged merged = MergedListing(read.listing, reader.Groups(), c.split);
-            run.output = merged.text;
-            if (!merged.replaced.empty()) run.messages += merged.replaced + "\n";
-        }
-    }
-    if (c.format) {
-        const Outcome list = Converted(c, run.output, 0);
-        run.output = list.output;
-        run.messages += list.messages;
-        status = std::max(status, std::stoi(list.status));
-    }
-    run.status = std::to_string(status);
-    return run;
+    return {HeardListing(reader.Groups(), c.split), messages.str(), std::to_string(reader.Status()),
+            "", ""};
 }
 
 Outcome Ran(const Case& c, std::size_t cut, bool crlf = false) {
-    if (!c.Has("log")) return Converted(c, "", cut);
+    if (!c.Has("log")) return Converted(c, cut);
     std::string log = c.Section("log");
     if (crlf) {
         for (std::size_t at = 0; (at = log.find('\n', at)) != std::string::npos; at += 2)
