@@ -3,7 +3,7 @@
 # Shared by the screenshot scripts: a desktop colour scheme for the program,
 # as a desktop hands it over, through qt6ct.
 
-# Writes a qt6ct configuration that applies tests/ui/palettes/$1.conf with
+# Writes a qt6ct configuration that applies tests/ui/testdata/palettes/$1.conf with
 # the Fusion style, and prints the environment that makes the program use it.
 theme_environment() {
     local config
@@ -11,7 +11,7 @@ theme_environment() {
     mkdir -p "$config/qt6ct"
     cat >"$config/qt6ct/qt6ct.conf" <<CONF
 [Appearance]
-color_scheme_path=$ZEMBRA_ROOT/tests/ui/palettes/$1.conf
+color_scheme_path=$ZEMBRA_ROOT/tests/ui/testdata/palettes/$1.conf
 custom_palette=true
 style=Fusion
 CONF

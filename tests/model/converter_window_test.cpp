@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-// What the window model adds to the core: the state each mode lays out, the
-// colours and the screen reader's sentence after an edit, the reactions an
-// edit runs (cases in testdata/), and the title. The conversions themselves
-// are the core's tests.
+// The window model's state after a user's steps (cases in testdata/): the
+// fields' places, colours, enabled states, pointers and texts, the labels,
+// marks, the field typed into, the screen reader's sentence, the reactions
+// run and the title. The conversions themselves are the core's tests.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
+#include <string>
 
 #include "tests/core/case_file.h"
 #include "ui/model/converter_window.h"
@@ -14,75 +14,58 @@
 namespace zembra {
 namespace {
 
-using design::MousePointer;
+std::string Narrow(std::u16string_view text) { return {text.begin(), text.end()}; }
 
-TEST(WindowModel, EachModeLaysOutTheUpperFieldAsTheInput) {
-    ConverterWindow window;
-    for (const bool decimalToAfs : {true, false, true}) {
-        SCOPED_TRACE(decimalToAfs);
-        const WindowState& state = window.State();
-        const FieldState& input = decimalToAfs ? state.txtDec : state.txtAFS;
-        const FieldState& output = decimalToAfs ? state.txtAFS : state.txtDec;
-        EXPECT_EQ(input.rect, (TwipsRect{1020, 180, 1635, 420}));
-        EXPECT_EQ(output.rect, (TwipsRect{1020, 720, 1635, 420}));
-        EXPECT_TRUE(input.enabled);
-        EXPECT_FALSE(output.enabled);
-        EXPECT_EQ(input.pointer, MousePointer::Default);
-        EXPECT_EQ(output.pointer, MousePointer::NoDrop);
-        EXPECT_EQ(state.txtHex.rect, (TwipsRect{1020, 1560, 1635, 420}));
-        EXPECT_FALSE(state.txtHex.enabled);
-        EXPECT_EQ(state.lblDec, decimalToAfs ? "DEC" : "AFS");
-        EXPECT_EQ(state.lblAFS, decimalToAfs ? "AFS" : "DEC");
-        EXPECT_EQ(state.Label1, "HEX");
-        EXPECT_EQ(state.checked, (std::array<bool, 2>{decimalToAfs, !decimalToAfs}));
-        EXPECT_EQ(state.upperField, decimalToAfs ? EntryField::txtDec : EntryField::txtAFS);
-        window.mnuActionItems_Click(decimalToAfs ? 1 : 2);
-    }
+std::string Describe(const FieldState& field) {
+    std::string text;
+    for (const int value : {field.rect.left, field.rect.top, field.rect.width, field.rect.height})
+        text += std::to_string(value) + ' ';
+    if (!field.backColor) text += '-';
+    if (field.backColor) text += *field.backColor == kInvalidColor ? "red" : "white";
+    if (field.backColor && *field.backColor != kInvalidColor && *field.backColor != kValidColor)
+        text += std::to_string(*field.backColor);
+    text += field.enabled ? " enabled " : " disabled ";
+    text += field.pointer == design::MousePointer::NoDrop ? "nodrop " : "default ";
+    return text + Narrow(field.text);
 }
 
-TEST(WindowModel, OtherActionIndexesChangeNothing) {
-    ConverterWindow window;
-    const WindowState loaded = window.State();
-    for (const int index : {0, 3, -1})
-        window.mnuActionItems_Click(static_cast<std::int16_t>(index));
-    EXPECT_EQ(window.State(), loaded);
+std::string Property(const ConverterWindow& window, const std::string& name) {
+    const WindowState& state = window.State();
+    const auto mark = [](bool checked) { return checked ? "checked" : "unchecked"; };
+    if (name == "txtDec") return Describe(state.txtDec);
+    if (name == "txtAFS") return Describe(state.txtAFS);
+    if (name == "txtHex") return Describe(state.txtHex);
+    if (name == "labels")
+        return std::string(state.lblDec) + ' ' + std::string(state.lblAFS) + ' ' +
+               std::string(state.Label1);
+    if (name == "marks") return std::string(mark(state.checked[0])) + ' ' + mark(state.checked[1]);
+    if (name == "upper") return state.upperField == EntryField::txtDec ? "txtDec" : "txtAFS";
+    if (name == "sentence") return Narrow(state.announcement);
+    if (name == "reactions") return std::to_string(window.Reactions());
+    if (name == "title") return state.title;
+    ADD_FAILURE() << "no property " << name;
+    return {};
 }
 
-TEST(WindowModel, TheTitleFollowsTheWindowState) {
-    ConverterWindow window;
-    EXPECT_EQ(window.State().title, "Zembra Converter");
-    window.Form_Resize(true);
-    EXPECT_EQ(window.State().title, "Zembra, v1.0.1");
-    window.Form_Resize(false);
-    EXPECT_EQ(window.State().title, "Zembra");
-}
-
-std::optional<BackColor> Colour(const Text& word) {
-    if (word == u"-") return std::nullopt;
-    return word == u"red" ? kInvalidColor : kValidColor;
-}
-
-TEST(WindowModel, EditsGiveTheColoursSentenceAndReactionsOfTheirFile) {
-    for (const tests::CaseRow& row : tests::ReadCases(ZEMBRA_MODEL_CASES "/edits.txt", 5)) {
-        SCOPED_TRACE(row.where);
+TEST(WindowModel, StepsLeaveTheStateOfTheirFile) {
+    for (const tests::CaseRow& row : tests::ReadCases(ZEMBRA_MODEL_CASES "/states.txt", 3)) {
         ConverterWindow window;
-        for (std::size_t at = 0, end = 0; at < row.fields[0].size(); at = end + 1) {
-            end = std::min(row.fields[0].find(u'/', at), row.fields[0].size());
-            const Text edit = row.fields[0].substr(at, end - at);
-            if (edit == u"switch") {
-                window.mnuActionItems_Click(1);
+        const std::u16string& steps = row.fields[0];
+        for (std::size_t at = 0, end = 0; at < steps.size(); at = end + 1) {
+            end = std::min(steps.find(u'/', at), steps.size());
+            const std::u16string step = steps.substr(at, end - at);
+            if (step.starts_with(u"item")) {
+                window.mnuActionItems_Click(
+                    static_cast<std::int16_t>(tests::ToNumber(step.substr(4))));
+            } else if (step == u"minimised" || step == u"restored") {
+                window.Form_Resize(step == u"minimised");
             } else if (window.State().upperField == EntryField::txtDec) {
-                window.EditDecimal(edit);
+                window.EditDecimal(step);
             } else {
-                window.EditAfs(edit);
+                window.EditAfs(step);
             }
         }
-        const WindowState& state = window.State();
-        EXPECT_EQ(state.txtDec.backColor, Colour(row.fields[1]));
-        EXPECT_EQ(state.txtAFS.backColor, Colour(row.fields[2]));
-        EXPECT_EQ(state.txtHex.backColor, kValidColor);
-        EXPECT_TRUE(state.announcement == row.fields[3]);
-        EXPECT_EQ(window.Reactions(), tests::ToNumber(row.fields[4]));
+        EXPECT_EQ(Property(window, Narrow(row.fields[1])), Narrow(row.fields[2])) << row.where;
     }
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Every text both windows, their menus and the Help boxes paint reads at
 // 4.5:1 or better against what is painted behind it, in the default, a dark
-// and a high-contrast theme, and a disabled field reads fainter than an
-// enabled one. The colours are measured in grabbed pixels, not read from
-// palette roles, which may not be what gets painted.
+// and a high-contrast theme, each switched to while the main window runs, and
+// a disabled field reads fainter than an enabled one. The colours are
+// measured in grabbed pixels, not read from palette roles, which may not be
+// what gets painted.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -19,10 +20,10 @@
 #include <cctype>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "tests/core/case_file.h"
 #include "tests/qt_support/modal_helpers.h"
 #include "ui/common/readable_text.h"
 #include "ui/main/frm_main.h"
@@ -31,36 +32,35 @@
 namespace zembra {
 namespace {
 
-// The measuring stick of the tests below.
 TEST(ContrastRatio, FollowsTheWcagFormula) {
-    const std::tuple<QColor, QColor, double> rows[] = {{Qt::black, Qt::white, 21.0},
-                                                       {Qt::red, Qt::white, 4.0},
-                                                       {Qt::red, Qt::black, 5.25},
-                                                       {QColor(0x595959), Qt::white, 7.0},
-                                                       {QColor(0x080808), Qt::white, 20.03}};
-    for (const auto& [a, b, ratio] : rows) {
-        EXPECT_NEAR(ContrastRatio(a, b), ratio, 0.01) << a.name().toStdString();
-        EXPECT_NEAR(ContrastRatio(b, a), ratio, 0.01) << "either order";
+    for (const tests::CaseRow& row : tests::ReadCases(ZEMBRA_UI_CASES "/contrast_ratios.txt", 3)) {
+        const QColor a(QString::fromStdU16String(row.fields[1]));
+        const QColor b(QString::fromStdU16String(row.fields[2]));
+        EXPECT_NEAR(ContrastRatio(a, b), tests::ToNumber(row.fields[0]), 0.01) << row.where;
+        EXPECT_NEAR(ContrastRatio(b, a), tests::ToNumber(row.fields[0]), 0.01) << row.where;
     }
 }
 
-// A scheme file in qt6ct's format: 21 colours a group, in QPalette's role order.
-QPalette LoadScheme(const char* file) {
-    QSettings scheme(QStringLiteral(ZEMBRA_PALETTE_DIR "/") + QString::fromLatin1(file),
-                     QSettings::IniFormat);
-    QPalette palette;
+// The style's own light palette (""), or a scheme file of palettes/ in
+// qt6ct's format: 21 colours a group, in QPalette's role order.
+void UseTheme(const char* file) {
+    QPalette palette = QApplication::style()->standardPalette();
+    const QSettings scheme(QStringLiteral(ZEMBRA_PALETTE_DIR "/") + QString::fromLatin1(file),
+                           QSettings::IniFormat);
     const std::pair<QPalette::ColorGroup, const char*> groups[] = {
         {QPalette::Active, "ColorScheme/active_colors"},
         {QPalette::Inactive, "ColorScheme/inactive_colors"},
         {QPalette::Disabled, "ColorScheme/disabled_colors"}};
     for (const auto& [group, key] : groups) {
         const QStringList colours = scheme.value(QString::fromLatin1(key)).toStringList();
-        EXPECT_EQ(colours.size(), QPalette::NColorRoles) << file << " " << key;
+        EXPECT_EQ(colours.size(), *file == '\0' ? 0 : QPalette::NColorRoles) << file << " " << key;
         for (int role = 0; role < colours.size() && role < QPalette::NColorRoles; ++role)
             palette.setColor(group, QPalette::ColorRole(role), QColor(colours[role].trimmed()));
     }
-    return palette;
+    QApplication::setPalette(palette);
 }
+
+constexpr const char* kThemes[] = {"", "dark.conf", "high-contrast.conf"};
 
 // A text and where it is painted, in the coordinates of the widget grabbed.
 struct PaintedText {
@@ -121,95 +121,75 @@ std::vector<PaintedText> MainWindowTexts(frmMain& window) {
     return texts;
 }
 
-struct Theme {
-    const char* name;
-    const char* scheme;  // none: the style's own light palette
-};
-
-class Contrast : public ::testing::TestWithParam<Theme> {
-protected:
-    void SetUp() override {
-        if (GetParam().scheme) QApplication::setPalette(LoadScheme(GetParam().scheme));
-    }
-    void TearDown() override { QApplication::setPalette(QApplication::style()->standardPalette()); }
-};
-
-TEST_P(Contrast, EveryTextOfTheMainWindowAndItsMenusInEveryState) {
-    frmMain window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    // Between them the steps show each field enabled and disabled, on white,
-    // on red and (txtAFS) unpainted. Entries go into the enabled field; ""
-    // switches the mode.
-    auto* item1 = window.findChild<QAction*>(QStringLiteral("mnuActionItems1"));
-    auto* txtDec = window.findChild<QLineEdit*>(QStringLiteral("txtDec"));
-    auto* txtAFS = window.findChild<QLineEdit*>(QStringLiteral("txtAFS"));
-    std::vector<std::vector<double>> steps;
-    for (const char* step : {"as built", "", "16-000", "", "3000", "", "", "1234", ""}) {
-        QLineEdit* input = txtDec->isEnabled() ? txtDec : txtAFS;
-        if (*step == '\0') item1->trigger();
-        if (std::isdigit(*step)) {
-            input->selectAll();
-            QTest::keyClicks(input, QString::fromLatin1(step));
+// The main window is built before each theme, which a desktop switches to
+// while the program runs. Between them the steps show each field enabled and
+// disabled, on white, on red and (txtAFS) unpainted. Entries go into the
+// enabled field; "" switches the mode.
+TEST(Contrast, EveryTextOfTheMainWindowAndItsMenusInEveryState) {
+    for (const char* theme : kThemes) {
+        SCOPED_TRACE(theme);
+        frmMain window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        UseTheme(theme);
+        auto* item1 = window.findChild<QAction*>(QStringLiteral("mnuActionItems1"));
+        auto* txtDec = window.findChild<QLineEdit*>(QStringLiteral("txtDec"));
+        auto* txtAFS = window.findChild<QLineEdit*>(QStringLiteral("txtAFS"));
+        std::vector<std::vector<double>> steps;
+        for (const char* step : {"as built", "", "16-000", "", "3000", "", "", "1234", ""}) {
+            QLineEdit* input = txtDec->isEnabled() ? txtDec : txtAFS;
+            if (*step == '\0') item1->trigger();
+            if (std::isdigit(*step)) {
+                input->selectAll();
+                QTest::keyClicks(input, QString::fromLatin1(step));
+            }
+            SCOPED_TRACE(step);
+            steps.push_back(ExpectReadable(&window, MainWindowTexts(window)));
         }
-        SCOPED_TRACE(step);
-        steps.push_back(ExpectReadable(&window, MainWindowTexts(window)));
-    }
-    // A disabled field reads fainter than the same field enabled on white:
-    // txtDec as built and switched, txtAFS after the last entry and switched.
-    EXPECT_LT(steps[1][0], steps[0][0]);
-    EXPECT_LT(steps[7][1], steps[8][1]);
+        // A disabled field reads fainter than the same field enabled on white:
+        // txtDec as built and switched, txtAFS after the last entry and switched.
+        EXPECT_LT(steps[1][0], steps[0][0]);
+        EXPECT_LT(steps[7][1], steps[8][1]);
 
-    // Each menu's items, none of them chosen.
-    for (QAction* menu : window.menuBar()->actions()) {
-        QMenu* items = menu->menu();
-        items->popup(window.mapToGlobal(QPoint()));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(items));
-        items->setActiveAction(nullptr);
-        std::vector<PaintedText> texts;
-        for (QAction* item : items->actions())
-            texts.push_back({item->text().toStdString(), item, items->actionGeometry(item)});
-        ExpectReadable(items, texts);
-        items->hide();
+        // Each menu's items, none of them chosen.
+        for (QAction* menu : window.menuBar()->actions()) {
+            QMenu* items = menu->menu();
+            items->popup(window.mapToGlobal(QPoint()));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(items));
+            items->setActiveAction(nullptr);
+            std::vector<PaintedText> texts;
+            for (QAction* item : items->actions())
+                texts.push_back({item->text().toStdString(), item, items->actionGeometry(item)});
+            ExpectReadable(items, texts);
+            items->hide();
+        }
     }
+    UseTheme("");
 }
 
 // The Help boxes' texts and OK buttons, and the About window's labels over
 // its picture.
-TEST_P(Contrast, EveryTextOfTheHelpBoxesAndTheAboutWindow) {
-    for (const int item : {1, 2, 3}) {
-        testing::OnNextModal([](QWidget* modal) {
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(modal));
-            std::vector<PaintedText> texts;
-            for (QWidget* text : modal->findChildren<QWidget*>())
-                if ((qobject_cast<QLabel*>(text) || qobject_cast<QAbstractButton*>(text)) &&
-                    text->isVisible() && !text->property("text").toString().isEmpty())
-                    texts.push_back(In(modal, text));
-            EXPECT_GE(texts.size(), 2U);
-            ExpectReadable(modal, texts);
-            testing::Dismiss(modal);
-        });
-        mnuHelpItems_Click(static_cast<std::int16_t>(item));
+TEST(Contrast, EveryTextOfTheHelpBoxesAndTheAboutWindow) {
+    for (const char* theme : kThemes) {
+        SCOPED_TRACE(theme);
+        UseTheme(theme);
+        for (const int item : {1, 2, 3}) {
+            testing::OnNextModal([](QWidget* modal) {
+                ASSERT_TRUE(QTest::qWaitForWindowExposed(modal));
+                std::vector<PaintedText> texts;
+                for (QWidget* text : modal->findChildren<QWidget*>())
+                    if ((qobject_cast<QLabel*>(text) || qobject_cast<QAbstractButton*>(text)) &&
+                        text->isVisible() && !text->property("text").toString().isEmpty())
+                        texts.push_back(In(modal, text));
+                EXPECT_GE(texts.size(), 2U);
+                ExpectReadable(modal, texts);
+                testing::Dismiss(modal);
+            });
+            mnuHelpItems_Click(static_cast<std::int16_t>(item));
+        }
     }
+    UseTheme("");
 }
-
-// A desktop that switches its theme while the program runs: the field the
-// program does not paint takes the new theme's background, and its text
-// must follow.
-TEST(ContrastAfterThemeChange, TheUnpaintedFieldStaysReadable) {
-    frmMain window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QApplication::setPalette(LoadScheme("high-contrast.conf"));
-    const QMargins frame(4, 4, 4, 4);
-    ExpectReadable(&window, {In(&window, window.findChild<QLineEdit*>("txtAFS"), frame)});
-    QApplication::setPalette(QApplication::style()->standardPalette());
-}
-
-INSTANTIATE_TEST_SUITE_P(Themes, Contrast,
-                         ::testing::Values(Theme{"Default", nullptr}, Theme{"Dark", "dark.conf"},
-                                           Theme{"HighContrast", "high-contrast.conf"}),
-                         [](const auto& theme) { return std::string(theme.param.name); });
 
 }  // namespace
 }  // namespace zembra

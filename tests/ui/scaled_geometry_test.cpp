@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Both windows on scaled and 144-DPI screens. Qt fixes the scale at start-up,
-// so each screen is a fresh run of this program with "--dump", which prints
-// every control's geometry and font height in device pixels.
+// Both windows on the screens of testdata/screens.txt, at 96 DPI, scaled and
+// at 144 DPI. Qt fixes the scale at start-up, so each screen is a fresh run
+// of this program with "--dump", which prints every control's geometry and
+// font height in device pixels.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +12,9 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
+#include "tests/core/case_file.h"
 #include "tests/core/comma_locale.h"
 #include "ui/about/frm_about.h"
 #include "ui/main/frm_main.h"
@@ -47,20 +50,19 @@ int DumpBothWindows(int argc, char** argv) {
     return 0;
 }
 
-// A screen as the environment announces it to Qt.
-struct Screen {
-    const char* name;
-    int logicalDpi;
-    int scaleFactor;
-    bool qtScaling;
-};
+QString Field(const zembra::tests::CaseRow& row, std::size_t index) {
+    return QString::fromStdU16String(row.fields[index]);
+}
 
-QMap<QString, QList<int>> RunOn(const Screen& screen) {
+// The dump, by control, on the screen that the row's logical DPI, scale
+// factor and Qt's scaling (on or off) announce to Qt.
+QMap<QString, QList<int>> RunOn(const zembra::tests::CaseRow& screen) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QT_FONT_DPI"), QString::number(screen.logicalDpi));
-    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(screen.scaleFactor));
-    environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), screen.qtScaling ? "1" : "0");
+    environment.insert(QStringLiteral("QT_FONT_DPI"), Field(screen, 0));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), Field(screen, 1));
+    environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"),
+                       Field(screen, 2) == "on" ? "1" : "0");
     QProcess child;
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--dump")});
@@ -74,33 +76,24 @@ QMap<QString, QList<int>> RunOn(const Screen& screen) {
     return dump;
 }
 
-class ScaledScreen : public ::testing::TestWithParam<Screen> {};
-
-// Every control keeps its place and size within a pixel; its text grows with
-// it, give or take a pixel more for the font's own hinting.
-TEST_P(ScaledScreen, BothWindowsScaleAsOne) {
-    static const auto normal = RunOn({"96 DPI", 96, 1, true});
-    const Screen& screen = GetParam();
-    const auto scaled = RunOn(screen);
-    ASSERT_EQ(normal.size(), 17) << "2 clients, 3 fields, 9 labels, 2 lines, 1 picture";
-    const double scale = screen.logicalDpi / 96.0 * screen.scaleFactor;
-    ASSERT_EQ(scaled.keys(), normal.keys());
-    for (const auto& [key, values] : normal.asKeyValueRange()) {
-        for (qsizetype i = 0; i < values.size(); ++i) {
-            EXPECT_LE(std::abs(scaled[key][i] - qRound(values[i] * scale)), i < 4 ? 1 : 2)
-                << qPrintable(key) << " value " << i << ": " << scaled[key][i];
+// Every control in its place and size to the pixel; its text's height give
+// or take a pixel for the font's own hinting. No control is left unlisted.
+TEST(Screens, ShowBothWindowsAsTheirFileHasThem) {
+    std::map<QString, QMap<QString, QList<int>>> dumps;  // by screen
+    for (const auto& row : zembra::tests::ReadCases(ZEMBRA_UI_CASES "/screens.txt", 9)) {
+        const QString screen = Field(row, 0) + " " + Field(row, 1) + " " + Field(row, 2);
+        if (!dumps.contains(screen)) dumps[screen] = RunOn(row);
+        const QList<int> shown = dumps[screen].take(Field(row, 3));
+        ASSERT_EQ(shown.size(), 5) << row.where;
+        for (std::size_t i = 0; i < 5; ++i) {
+            const int value = shown[static_cast<qsizetype>(i)];
+            EXPECT_LE(std::abs(value - zembra::tests::ToNumber(row.fields[4 + i])), i < 4 ? 0 : 1)
+                << row.where << " value " << i << ": " << value;
         }
     }
+    for (const auto& [screen, unlisted] : dumps)
+        EXPECT_TRUE(unlisted.isEmpty()) << qPrintable(screen + ": " + unlisted.keys().join(' '));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Screens, ScaledScreen,
-    ::testing::Values(Screen{"ScaleFactor2", 96, 2, true},
-                      // 144 DPI as a desktop announces it: Qt scales by 1.5.
-                      Screen{"Dpi144", 144, 1, true},
-                      // Qt's scaling off: the program's own conversions must scale.
-                      Screen{"Dpi144Unscaled", 144, 1, false}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 
