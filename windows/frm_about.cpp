@@ -7,6 +7,7 @@
 #include "windows/resource_ids.h"
 #include "windows/screen_units.h"
 #include "windows/wide_text.h"
+#include "windows/window_class.h"
 
 namespace zembra::win {
 
@@ -21,22 +22,6 @@ constexpr std::size_t kTitleLabel = 3;  // lblTitle's text is black
 // A fixed tool window: small title bar, thin frame, no minimise or maximise.
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
-void RegisterClasses(HINSTANCE instance, WNDPROC windowProc, WNDPROC pictureProc) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZEMBRA));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kAboutWindowClass;
-    RegisterClassExW(&windowClass);
-    windowClass.lpfnWndProc = pictureProc;
-    windowClass.hIcon = nullptr;
-    windowClass.lpszClassName = kPictureClass;
-    RegisterClassExW(&windowClass);
-}
-
 template <typename T>
 T* Self(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -49,7 +34,8 @@ T* Self(HWND window, UINT message, LPARAM lParam) {
 }  // namespace
 
 frmAbout::frmAbout(HINSTANCE instance) : m_instance(instance) {
-    RegisterClasses(instance, &frmAbout::WindowProc, &frmAbout::PictureProc);
+    RegisterWindowClass(instance, kAboutWindowClass, &frmAbout::WindowProc, ClassIcon::Program);
+    RegisterWindowClass(instance, kPictureClass, &frmAbout::PictureProc, ClassIcon::None);
 }
 
 frmAbout::~frmAbout() {

@@ -9,9 +9,9 @@
 #include "windows/frm_about.h"
 #include "windows/help_menu.h"
 #include "windows/main_menu.h"
-#include "windows/resource_ids.h"
 #include "windows/screen_units.h"
 #include "windows/wide_text.h"
+#include "windows/window_class.h"
 
 namespace zembra::win {
 
@@ -20,18 +20,6 @@ namespace {
 // The platform's ordinary resizable frame, with minimise but no maximise.
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-
-void RegisterMainClass(HINSTANCE instance, WNDPROC WindowProcOf) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProcOf;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZEMBRA));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kMainWindowClass;
-    RegisterClassExW(&windowClass);
-}
 
 HWND CreateChild(HWND parent, const wchar_t* windowClass, const char* text, DWORD style,
                  DWORD exStyle, int id) {
@@ -74,7 +62,7 @@ bool SameLook(const FieldState& a, const FieldState& b) {
 }  // namespace
 
 frmMain::frmMain(HINSTANCE instance) : m_shown(m_model.State()) {
-    RegisterMainClass(instance, &frmMain::WindowProc);
+    RegisterWindowClass(instance, kMainWindowClass, &frmMain::WindowProc, ClassIcon::Program);
     CreateWindowExW(0, kMainWindowClass, Wide(m_shown.title).c_str(), kFrameStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMainMenu(),
                     instance, this);

@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: MIT
-// frmMain on Win32, in its own process: what only the process can read
-// under Wine (the menu's marks, the colours the window answers, how many
-// edits reach the window model per keystroke), step by step through one
-// table of keystrokes and mode switches.
+// frmMain on Win32 in this process, through the scenarios of
+// testdata/window.txt: what only the process can read under Wine (the
+// menu's captions and marks, the colours the window answers, the pointer
+// it sets, how many edits reach the window model per keystroke, where the
+// focus and the caret go) beside what the outside test also reads.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
 #include <objbase.h>
 
-#include <array>
-#include <string>
-#include <vector>
-
-#include "core/converter_fields.h"
+#include "tests/windows/scenario.h"
 #include "windows/control_ids.h"
 #include "windows/frm_main.h"
 #include "windows/main_menu.h"
@@ -40,222 +36,150 @@ COLORREF AnsweredBackground(HWND window, HWND field) {
     return colour;
 }
 
-// The pointer the window sets with the mouse over `field`: a disabled
+// Whether the window sets "no drop" with the mouse over `field`: a disabled
 // field gets no WM_SETCURSOR, so its parent answers for it.
-HCURSOR PointerOver(HWND window, HWND field) {
+bool NoDropOver(HWND window, HWND field) {
     RECT place{};
     GetWindowRect(field, &place);
     SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
     SetCursor(nullptr);
     SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    return GetCursor();
+    return GetCursor() == LoadCursorW(nullptr, IDC_NO);
 }
 
-enum class Do { Type, Backspace, ReplaceAll, RetypeLast, Switch };
+std::string MenuCaption(HMENU menu, UINT position) {
+    wchar_t text[64]{};
+    GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+    return std::string(text, text + wcslen(text));
+}
 
-// One step and the window after it. Keys go to the enabled field.
-struct Step {
-    const char* name;
-    Do action;
-    const wchar_t* keys;
-    const wchar_t* dec;
-    const wchar_t* afs;
-    const wchar_t* hex;
-    bool decimalToAfs;
-    COLORREF decBack;
-    COLORREF afsBack;
-    int reactions;  // edits that reached the model during the step
-};
+// "menu N CAPTION ITEM...": the bar's Nth menu, from 1, with its items.
+std::string CheckMenu(HWND window, const Line& line) {
+    HMENU bar = GetMenu(window);
+    const auto position = static_cast<UINT>(std::stoi(line.words.at(0)) - 1);
+    if (MenuCaption(bar, position) != line.words.at(1))
+        return "caption " + MenuCaption(bar, position);
+    HMENU popup = GetSubMenu(bar, static_cast<int>(position));
+    if (GetMenuItemCount(popup) != static_cast<int>(line.words.size()) - 2) return "item count";
+    for (UINT item = 0; item + 2 < line.words.size(); ++item) {
+        if (MenuCaption(popup, item) != line.words[item + 2])
+            return "item " + MenuCaption(popup, item);
+    }
+    return {};
+}
 
-constexpr COLORREF kWhite = kValidColor;
-constexpr COLORREF kRed = kInvalidColor;
-
-const Step kSteps[] = {
-    {"typed digits", Do::Type, L"1234", L"01234", L"09-102", L"4D2", true, kWhite, kWhite, 4},
-    {"out of range", Do::Type, L"9", L"012349", L"09-102", L"303D", true, kWhite, kRed, 1},
-    {"back in range", Do::Backspace, L"", L"01234", L"09-102", L"4D2", true, kWhite, kWhite, 1},
-    {"same character over itself", Do::RetypeLast, L"", L"01234", L"09-102", L"4D2", true, kWhite,
-     kWhite, 0},
-    {"switch to AFS", Do::Switch, L"", L"01234", L"09-102", L"4D2", false, kWhite, kWhite, 0},
-    {"AFS typed", Do::ReplaceAll, L"15-157", L"2047", L"15-157", L"7FF", false, kWhite, kWhite, 6},
-    {"AFS refused", Do::ReplaceAll, L"16-000", L"2047", L"16-000", L"7FF", false, kRed, kWhite, 6},
-    {"AFS too long", Do::Type, L"0", L"2047", L"16-0000", L"7FF", false, kRed, kWhite, 1},
-    {"switch back", Do::Switch, L"", L"2047", L"16-0000", L"7FF", true, kRed, kWhite, 0},
-    {"switch again", Do::Switch, L"", L"2047", L"16-0000", L"7FF", false, kRed, kWhite, 0},
-    {"AFS accepted", Do::ReplaceAll, L"00-005", L"5", L"00-005", L"5", false, kWhite, kWhite, 6},
-};
-
-class WindowSteps : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_window.Show(SW_SHOWNORMAL);
+// "caret FIELD setfocus|click|tab": with "77" in the field and the caret at
+// its start, the focus given so leaves the caret behind the last character
+// (a click places it when the button is released).
+std::string CheckCaret(HWND window, const Line& line) {
+    HWND field = GetDlgItem(window, line.words.at(0) == "txtDec" ? kTxtDecId : kTxtAfsId);
+    const std::string& how = line.words.at(1);
+    SetFocus(window);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    SendMessageW(field, WM_CHAR, L'7', 0);
+    SendMessageW(field, WM_CHAR, L'7', 0);
+    SendMessageW(field, EM_SETSEL, 0, 0);
+    const LPARAM left = MAKELPARAM(8, 8);
+    MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    if (how == "setfocus") SetFocus(field);
+    if (how == "click") {
+        SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, left);
         Pump();
+        SendMessageW(field, WM_LBUTTONUP, 0, left);
     }
-    HWND Control(int id) const { return GetDlgItem(m_window.hwnd(), id); }
-    HWND InputField() const {
-        return IsWindowEnabled(Control(kTxtDecId)) ? Control(kTxtDecId) : Control(kTxtAfsId);
-    }
-    void Run(const Step& step);
-
-    frmMain m_window{GetModuleHandleW(nullptr)};
-};
-
-void WindowSteps::Run(const Step& step) {
-    HWND input = InputField();
-    const LPARAM length = GetWindowTextLengthW(input);
-    switch (step.action) {
-        case Do::Switch:
-            SendMessageW(m_window.hwnd(), WM_COMMAND, 101, 0);
-            return;
-        case Do::Backspace:
-            SendMessageW(input, WM_CHAR, VK_BACK, 0);
-            return;
-        case Do::RetypeLast: {
-            const std::wstring text = WindowText(input);
-            SendMessageW(input, EM_SETSEL, static_cast<WPARAM>(length - 1), length);
-            SendMessageW(input, WM_CHAR, text.back(), 0);
-            return;
-        }
-        case Do::ReplaceAll:
-            SendMessageW(input, EM_SETSEL, 0, -1);
-            break;
-        case Do::Type:
-            SendMessageW(input, EM_SETSEL, static_cast<WPARAM>(length), length);
-            break;
-    }
-    for (const wchar_t* key = step.keys; *key != L'\0'; ++key)
-        SendMessageW(input, WM_CHAR, *key, 0);
+    if (how == "tab") IsDialogMessageW(window, &tab);
+    Pump();
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
+    if (GetFocus() != field) return "the focus is elsewhere";
+    if (start != length || end != length) return "the caret is at " + std::to_string(start);
+    return {};
 }
 
-TEST_F(WindowSteps, EachStepLeavesTheWindowAsExpected) {
-    for (const Step& step : kSteps) {
-        SCOPED_TRACE(step.name);
-        const int before = m_window.ReactionCount();
-        Run(step);
-        Pump();
-        EXPECT_EQ(m_window.ReactionCount() - before, step.reactions);
-        EXPECT_EQ(WindowText(Control(kTxtDecId)), step.dec);
-        EXPECT_EQ(WindowText(Control(kTxtAfsId)), step.afs);
-        EXPECT_EQ(WindowText(Control(kTxtHexId)), step.hex);
-        HMENU menu = GetMenu(m_window.hwnd());
-        EXPECT_EQ(IsActionItemMarked(menu, 1), step.decimalToAfs);
-        EXPECT_EQ(IsActionItemMarked(menu, 2), !step.decimalToAfs);
-        EXPECT_EQ(IsWindowEnabled(Control(kTxtDecId)) != FALSE, step.decimalToAfs);
-        EXPECT_EQ(IsWindowEnabled(Control(kTxtAfsId)) != FALSE, !step.decimalToAfs);
-        EXPECT_FALSE(IsWindowEnabled(Control(kTxtHexId)));
-        EXPECT_EQ(WindowText(Control(kLblDecId)), step.decimalToAfs ? L"DEC" : L"AFS");
-        EXPECT_EQ(WindowText(Control(kLblAfsId)), step.decimalToAfs ? L"AFS" : L"DEC");
-        // Screen readers name a field by the label before it.
-        EXPECT_EQ(WindowText(GetWindow(Control(kTxtDecId), GW_HWNDPREV)), L"DEC");
-        EXPECT_EQ(WindowText(GetWindow(Control(kTxtAfsId), GW_HWNDPREV)), L"AFS");
-        EXPECT_EQ(WindowText(GetWindow(Control(kTxtHexId), GW_HWNDPREV)), L"HEX");
-        const HCURSOR noDrop = LoadCursorW(nullptr, IDC_NO);
-        EXPECT_EQ(PointerOver(m_window.hwnd(), Control(kTxtDecId)) == noDrop, !step.decimalToAfs);
-        EXPECT_EQ(PointerOver(m_window.hwnd(), Control(kTxtAfsId)) == noDrop, step.decimalToAfs);
-        EXPECT_EQ(AnsweredBackground(m_window.hwnd(), Control(kTxtDecId)), step.decBack);
-        EXPECT_EQ(AnsweredBackground(m_window.hwnd(), Control(kTxtAfsId)), step.afsBack);
+// The marks and pointers of "mode", which only the process reads.
+std::string CheckMarksAndPointers(HWND window, const Line& line) {
+    bool known = false;
+    const bool decToAfs = DecimalToAfs(line.words.at(0), known);
+    HMENU menu = GetMenu(window);
+    if (IsActionItemMarked(menu, 1) != decToAfs || IsActionItemMarked(menu, 2) == decToAfs)
+        return "the Action menu's marks";
+    if (NoDropOver(window, GetDlgItem(window, kTxtDecId)) == decToAfs) return "txtDec's pointer";
+    if (NoDropOver(window, GetDlgItem(window, kTxtAfsId)) != decToAfs) return "txtAFS's pointer";
+    return {};
+}
+
+std::string CheckAnswered(HWND window, const Line& line) {
+    const int ids[] = {kTxtDecId, kTxtAfsId, kTxtHexId};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (AnsweredBackground(window, GetDlgItem(window, ids[i])) != ColourNamed(line.words.at(i)))
+            return "field " + std::to_string(i + 1) + " answered another colour";
     }
+    return {};
 }
 
-// At start-up nothing has reached the model and the marks say "Decimal to
-// AFS": the design's mark on item 2 flipped once.
-TEST_F(WindowSteps, StartsInDecimalToAfs) {
-    EXPECT_EQ(m_window.ReactionCount(), 0);
-    EXPECT_TRUE(IsActionItemMarked(GetMenu(m_window.hwnd()), 1));
-    EXPECT_FALSE(IsActionItemMarked(GetMenu(m_window.hwnd()), 2));
-    EXPECT_EQ(WindowText(m_window.hwnd()), L"Zembra");
-}
-
-// The menu bar's captions with their access keys, as designed.
-TEST_F(WindowSteps, MenusCarryTheAccessKeys) {
-    const auto caption = [](HMENU menu, UINT position) {
-        wchar_t text[64]{};
-        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
-        return std::wstring(text);
+void AddProcessVerbs(Verbs& verbs, HWND window) {
+    verbs.own["mode"] = [window, layout = verbs.own["mode"]](const Line& line) {
+        const std::string problem = CheckMarksAndPointers(window, line);
+        return problem.empty() ? layout(line) : problem;
     };
-    struct Menu {
-        const wchar_t* caption;
-        std::vector<std::wstring> items;
+    verbs.own["backs"] = [window](const Line& line) { return CheckAnswered(window, line); };
+    verbs.own["menus"] = [window](const Line& line) {
+        const int got = GetMenuItemCount(GetMenu(window));
+        return Unless(got == std::stoi(line.words.at(0)), "another count");
     };
-    const Menu menus[] = {{L"&Action", {L"&Decimal to AFS", L"&AFS to Decimal"}},
-                          {L"&Help", {L"&Help", L"&License Info", L"&About"}}};
-    HMENU bar = GetMenu(m_window.hwnd());
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    for (UINT i = 0; i < 2; ++i) {
-        EXPECT_EQ(caption(bar, i), menus[i].caption);
-        HMENU popup = GetSubMenu(bar, static_cast<int>(i));
-        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(menus[i].items.size()));
-        for (UINT item = 0; item < menus[i].items.size(); ++item) {
-            EXPECT_EQ(caption(popup, item), menus[i].items[item]);
-        }
-    }
-}
-
-// The caret stands behind the last character once the focus has been
-// handled, however the field got it: a click into the middle of the text
-// included, which places the caret when the button is released.
-TEST_F(WindowSteps, FocusPutsTheCaretAtTheEnd) {
-    enum class How { SetFocus, Click, Tab };
-    struct Case {
-        const char* name;
-        bool switchFirst;
-        int field;
-        How how;
+    verbs.own["menu"] = [window](const Line& line) { return CheckMenu(window, line); };
+    verbs.own["caret"] = [window](const Line& line) { return CheckCaret(window, line); };
+    verbs.own["> focus-input"] = [window](const Line&) {
+        SetFocus(InputField(window));
+        return std::string();
     };
-    for (const Case& c : {Case{"txtDec", false, kTxtDecId, How::SetFocus},
-                          Case{"txtDec clicked", false, kTxtDecId, How::Click},
-                          Case{"txtAFS", true, kTxtAfsId, How::SetFocus},
-                          Case{"txtAFS clicked", false, kTxtAfsId, How::Click},
-                          Case{"txtDec by Tab", true, kTxtDecId, How::Tab}}) {
-        SCOPED_TRACE(c.name);
-        if (c.switchFirst) {
-            // The switch disables the field with the focus, which stays with
-            // the window.
-            SetFocus(InputField());
-            SendMessageW(m_window.hwnd(), WM_COMMAND, 101, 0);
-            EXPECT_EQ(GetFocus(), m_window.hwnd());
-        }
-        SetFocus(m_window.hwnd());
-        HWND field = Control(c.field);
-        SendMessageW(field, EM_SETSEL, 0, -1);
-        SendMessageW(field, WM_CHAR, L'7', 0);
-        SendMessageW(field, WM_CHAR, L'7', 0);
-        SendMessageW(field, EM_SETSEL, 0, 0);
-        const LPARAM left = MAKELPARAM(8, 8);
-        MSG tab{m_window.hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-        switch (c.how) {
-            case How::SetFocus:
-                SetFocus(field);
-                break;
-            case How::Click:
-                SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, left);
-                Pump();
-                SendMessageW(field, WM_LBUTTONUP, 0, left);
-                break;
-            case How::Tab:
-                IsDialogMessageW(m_window.hwnd(), &tab);
-                break;
-        }
-        Pump();
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
-        EXPECT_EQ(GetFocus(), field);
-        EXPECT_EQ(start, length);
-        EXPECT_EQ(end, length);
-    }
+    // A switch that disables the field with the focus leaves it with the window.
+    verbs.own["focus-on-window"] = [window](const Line&) {
+        return Unless(GetFocus() == window, "the focus is elsewhere");
+    };
+    verbs.others = {"title",   "style",  "centred", "place", "> minimise", "> restore",
+                    "> open",  "> ok",   "> close", "box",   "enabled",    "labels",
+                    "colours", "closed", "version", "icon"};
 }
 
 }  // namespace
+
+int Run(const char* scenarios) {
+    frmMain window{GetModuleHandleW(nullptr)};
+    window.Show(SW_SHOWNORMAL);
+    Pump();
+    HWND main = window.hwnd();
+    Verbs verbs;
+    AddWindowVerbs(verbs, [main] { return main; });
+    int before = 0;
+    for (auto& [name, verb] : verbs.own) {
+        if (!name.starts_with("> ")) continue;
+        // Every action counts the edits it passes to the model, then lets
+        // the window handle what it posted.
+        verb = [&before, &window, act = verb](const Line& line) {
+            before = window.ReactionCount();
+            const std::string problem = act(line);
+            Pump();
+            return problem;
+        };
+    }
+    verbs.own["reactions"] = [&before, &window](const Line& line) {
+        const int got = window.ReactionCount() - before;
+        return got == std::stoi(line.words.at(0)) ? "" : std::to_string(got) + " edits";
+    };
+    AddProcessVerbs(verbs, main);
+    return RunScenario(scenarios, verbs);
+}
+
 }  // namespace zembra::win
 
-int main(int argc, char** argv) {
+int main() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return zembra::win::Run(ZEMBRA_SCENARIOS);
 }

@@ -144,7 +144,7 @@ FieldPixels Capture::Field(const RECT& field) const {
     counts.erase(background);
     if (counts.empty()) return pixels;
     const COLORREF text = std::max_element(counts.begin(), counts.end(), byCount)->first;
-    pixels.textContrast = ContrastRatio(text, pixels.background);
+    pixels.textContrast = design::ContrastRatio(ToRgb(text), ToRgb(pixels.background));
     return pixels;
 }
 
@@ -171,7 +171,9 @@ std::vector<HWND> Descendants(HWND window) {
     return found;
 }
 
-MessageBoxProbe Probe(HWND box) {
+}  // namespace
+
+MessageBoxProbe ProbeMessageBox(HWND box) {
     MessageBoxProbe probe;
     probe.window = box;
     probe.title = TextOf(box);
@@ -194,9 +196,7 @@ MessageBoxProbe Probe(HWND box) {
     return probe;
 }
 
-}  // namespace
-
-MessageBoxProbe WaitForMessageBox(HWND owner) {
+HWND WaitForMessageBox(HWND owner) {
     HWND box = nullptr;
     WaitFor([&] {
         std::vector<HWND> windows;
@@ -210,8 +210,7 @@ MessageBoxProbe WaitForMessageBox(HWND owner) {
         }
         return box != nullptr;
     });
-    if (box == nullptr) return {};
-    return Probe(box);
+    return box;
 }
 
 std::vector<std::wstring> AboutLabelTexts(HWND about) {

@@ -84,8 +84,11 @@ struct MessageBoxProbe {
     HWND okButton = nullptr;
 };
 
-// The message box that `owner` shows, once it is visible.
-MessageBoxProbe WaitForMessageBox(HWND owner);
+// The message box that `owner` shows, once it is visible; null if none
+// shows.
+HWND WaitForMessageBox(HWND owner);
+
+MessageBoxProbe ProbeMessageBox(HWND box);
 
 // The texts of the About window's labels, top to bottom.
 std::vector<std::wstring> AboutLabelTexts(HWND about);

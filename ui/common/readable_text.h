@@ -1,25 +1,21 @@
 // SPDX-License-Identifier: MIT
-// Text colours that stay readable on the background they are painted on,
-// whatever the desktop theme. A field the program paints white or red must
-// not take a text colour meant for the theme's own, perhaps dark, fields.
-// Contrast is the WCAG 2.1 ratio of sRGB relative luminances.
+// The readable-text rule of ui/design/readable_text.h over Qt's colours:
+// text colours that stay readable on the background they are painted on,
+// whatever the desktop theme.
 #pragma once
 
 #include <QColor>
 
+#include "ui/design/readable_text.h"
+
 namespace zembra {
 
-// (L1 + 0.05) / (L2 + 0.05) with L1 the lighter colour's relative luminance:
-// from 1 (no contrast) to 21 (black on white).
+using design::kReadableContrast;
+
+// The WCAG 2.1 contrast ratio of two colours, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 
-// What normal text needs to be read with ease (WCAG 2.1 AA).
-inline constexpr double kReadableContrast = 4.5;
-
-// The text colour for a field whose background is `background`. Enabled:
-// the theme's text colour where it is readable there, else black or white,
-// whichever reads better. Disabled: that colour muted toward the background,
-// so the field still looks disabled, unless muting would make it unreadable.
+// design::ReadableTextColour for a field whose background is `background`.
 QColor ReadableTextColor(const QColor& background, const QColor& themeText, bool enabled);
 
 }  // namespace zembra
