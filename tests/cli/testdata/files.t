@@ -62,8 +62,6 @@ zembra-convert: list.txt left unchanged
 zembra-convert: 1 ID converted; the run failed
 --- status
 2
---- list.txt
-old
 ### FailedRunCreatesNothing
 $ zembra-convert -o list.txt missing
 --- stdout
@@ -84,8 +82,6 @@ zembra-convert: list.txt left unchanged
 zembra-convert: 2000 IDs converted; the run failed
 --- status
 2
---- list.txt
-old
 ### MissingFolderNamed
 $ zembra-convert -o nowhere/list.txt
 --- stdout

@@ -194,34 +194,6 @@ Best fit 3:4:4: -fh344 for the decoders, --split 3:4:4 for Zembra.
 --- stderr
 --- status
 0
---- listing
-Decimal,Alpha Tag,Description
-256,TPD All Call,Agency
-272,TPD Patrol Fleet,
-273,TPD Patrol 1,North
-274,TPD Patrol 2,South
-275,TPD Patrol 3,
-276,TPD Patrol 4,
-277,TPD Patrol 5,
-278,TPD Patrol 6,
-279,TPD Patrol 7,
-280,TPD Patrol 8,
-281,TPD Patrol 9,
-288,TPD Traffic Fleet,
-289,TPD Traffic 1,
-290,TPD Traffic 2,
-400,TPD Detective Fleet,
-401,TPD Detective 1,
-512,FD All Call,
-528,FD Fire Fleet,
-529,FD Fire 1,
-530,FD Fire 2,
-544,FD EMS Common,
-545,FD EMS 1,
-768,EMS All Call,
-784,EMS Medic Fleet,
-785,EMS Medic 1,
-100,Unknown,
 ### LogMerged
 # Merged into a listing: its rows first, as they were, then the groups it lacks.
 $ zembra-convert --log --merge listing log
@@ -243,14 +215,6 @@ x,Broken,A,kept,0,,,0,
 listing:4: 'x' is not a talk-group ID (0-2047, AA-FFS or 0x0-0x7FF)
 --- status
 1
---- listing
-DEC,Alpha Tag,Mode,Description
-1234,PD Main,D,"Dispatch, north"
-100,Fire,A
-x,Broken,A,kept
---- log
-2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group Voice Call;
-2026/08/22 14:55:00 EDACS/PV AFS: 00-011 (9); LID: 00001; LCN: 01; Site: 1; Analog Emergency Group Voice Call;
 ### LogMergedByAfs
 # A listing keyed by AFS, tab-separated: stub rows give each ID column its form.
 $ zembra-convert --log --merge listing log
@@ -266,11 +230,6 @@ AFS	Hex	Name	Heard	First heard	Last heard	Radios	Calls
 --- stderr
 --- status
 0
---- listing
-AFS	Hex	Name
-09-102	4d2	PD Main
---- log
-2026/08/22 14:55:00 EDACS/PV AFS: 00-011 (9); LID: 00001; LCN: 01; Site: 1; Analog Group Voice Call;
 ### LogMergedEmptyLines
 # Empty lines inside the listing keep their place; those before its header do not.
 $ zembra-convert --log --merge listing log
@@ -300,19 +259,6 @@ North",A,0,,,0,
 --- stderr
 --- status
 0
---- listing
-
-DEC,Alpha Tag,Mode
-1234,PD Main,D
-
-100,Fire,A
-
-
-200,"EMS
-North",A
---- log
-2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group Voice Call;
-2026/08/22 14:55:00 EDACS/PV AFS: 00-011 (9); LID: 00001; LCN: 01; Site: 1; Analog Emergency Group Voice Call;
 ### LogMergedAsDecoderList
 # Merged and written as a decoder list, which has no place for an empty line: one message names them all.
 $ zembra-convert --log --format dsd-neo --merge listing log
@@ -339,17 +285,6 @@ heard talk groups:3: the first of 3 empty lines, all left out
 zembra-convert: 4 IDs converted
 --- status
 0
---- listing
-DEC,Alpha Tag,Mode
-1234,PD Main,D
-
-100,Fire,A
-
-
-200,EMS,A
---- log
-2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group Voice Call;
-2026/08/22 14:55:00 EDACS/PV AFS: 00-011 (9); LID: 00001; LCN: 01; Site: 1; Analog Emergency Group Voice Call;
 ### LogMergedTwice
 # A listing merged before: its heard columns, wherever they stand, hold what the logs given now say, and a message says so; no second set is added.
 $ zembra-convert --log --merge listing log
@@ -371,15 +306,6 @@ DEC,Alpha Tag,Heard,First heard,Last heard,Radios,Calls,Mode
 listing: its columns Heard, First heard, Last heard, Radios, Calls (from an earlier merge) now hold what these logs say; what they held is replaced
 --- status
 0
---- listing
-DEC,Alpha Tag,Heard,First heard,Last heard,Radios,Calls,Mode
-1234,PD Main,1,2026/08/22 14:53:31,2026/08/22 14:53:31,1,Analog Group Voice,D
-100,Fire,7,2026/08/20 10:00:00,2026/08/21 11:00:00,3,Digital Group Voice,A
-9,TG 9 (00-011),1,2026/08/22 14:55:00,2026/08/22 14:55:00,1,Analog Emergency Group Voice,
---- log
-2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group Voice Call;
-2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group Voice Call;
-2026/08/22 14:55:00 EDACS/PV AFS: 00-011 (9); LID: 00001; LCN: 01; Site: 1; Analog Emergency Group Voice Call;
 ### LogMergedUnclosedQuote
 # A listing whose quoted field never closes is not merged, and says where
 # the field opens: no row after it is lost without a word.
@@ -397,10 +323,3 @@ listing:3: a quoted field opens here and does not close
 zembra-convert: no IDs converted; the run failed
 --- status
 2
---- listing
-DEC,Alpha Tag,Mode
-1234,PD Main,D
-100,"Fire,A
-200,EMS,A
---- log
-2026/08/22 14:53:31 EDACS/PV AFS: 09-102 (1234); LID: 00123; LCN: 02; Site: 1; Analog Group Voice Call;
