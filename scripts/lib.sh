@@ -23,9 +23,7 @@ WEB_PACKAGES=(
 
 # Cross-building the Windows edition with mingw-w64 and testing it under
 # Wine, its windows on Xvfb; GoogleTest is built from its sources there, the
-# installer with wixl. libcsv's source, which the list tests read their
-# output back with, comes from Debian's archive through apt while the build
-# is configured.
+# installer with wixl.
 WINDOWS_PACKAGES=(
     cmake make g++-mingw-w64-x86-64-posix googletest libcli11-dev libfast-float-dev
     wine wine64 fonts-wine wixl xvfb xauth python3
@@ -47,9 +45,9 @@ FORMAT_PACKAGES=(
 )
 
 # The fuzzers: the core and the list library, built with clang, their tests
-# with GoogleTest (libcsv reads the list tests' output back).
+# with GoogleTest.
 FUZZ_PACKAGES=(
-    cmake make clang libclang-rt-14-dev libgtest-dev libfast-float-dev libcsv-dev
+    cmake make clang libclang-rt-14-dev libgtest-dev libfast-float-dev
 )
 
 # Bootstrapping a fresh Debian 12 root and cloning the repository into it.

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/design/units.h"
 #include "ui/model/converter_window.h"
 #include "windows/field_colours.h"
 
@@ -68,7 +69,7 @@ private:
     HWND m_lblAFS = nullptr;
     HWND m_Label1 = nullptr;
     HFONT m_font = nullptr;
-    UINT m_dpi = 96;
+    UINT m_dpi = static_cast<UINT>(kStandardDotsPerInch);
     int m_reactions = 0;
     std::unique_ptr<frmAbout> m_about;
 };

@@ -15,8 +15,10 @@ struct ScreenUnits {
     UINT dpi;
 
     int Px(int twips) const { return TwipsToPixels(twips, dpi); }
-    // A thickness that the design gives in pixels of a 96-dpi screen.
-    int DesignPixels(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi), 96); }
+    // A thickness that the design gives in pixels of a standard screen.
+    int DesignPixels(int pixels) const {
+        return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kStandardDotsPerInch));
+    }
 };
 
 // The DPI of the screen a window is on; the system's before it exists.
