@@ -217,7 +217,7 @@ TEST_P(CaseFile, GivesWhatItExpects) {
 
 std::vector<fs::path> Cases() {
     std::vector<fs::path> paths;
-    for (const char* folder : {ZEMBRA_CONVERSION_CASES, ZEMBRA_LOG_CASES}) {
+    for (const char* folder : {ZEMBRA_LIST_CASES "/conversions", ZEMBRA_LIST_CASES "/logs"}) {
         for (const auto& entry : fs::directory_iterator(folder))
             if (entry.path().extension() == ".case") paths.push_back(entry.path());
     }
